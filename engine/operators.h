@@ -1,0 +1,9 @@
+// The character keys of the calculator: binary operators evaluated strictly
+// left to right, "=", Backspace, Esc and the two complements.
+#pragma once
+
+// Performs the action of one character key; other characters do nothing.
+void PressOperatorKey(int ch);
+
+// Folds the entry register into the accumulator by the pending operator.
+void ApplyPendingOperator();
