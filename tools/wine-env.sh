@@ -7,7 +7,11 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Creates the prefix on first use. A crashing program must not wait in
-# Wine's crash dialog, so the dialog is switched off.
+# Wine's crash dialog, so the dialog is switched off. Without a window
+# manager Wine waits two seconds for one at every window it hides or
+# destroys, unless its windows are left unmanaged. Debian's Wine does not
+# find its own fonts; copied into the prefix, the stock fonts are those of
+# Windows (the fixed font is Courier, 8 pixels a character).
 ensure_wine_prefix() {
   [ -f "$WINEPREFIX/.ternwick-ready" ] && return 0
   echo "wine: creating the prefix $WINEPREFIX (takes a few seconds, once)"
@@ -15,7 +19,10 @@ ensure_wine_prefix() {
   wineboot --init >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null 2>&1
-  wineserver -w
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >/dev/null 2>&1
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  wineserver -k
   touch "$WINEPREFIX/.ternwick-ready"
 }
 

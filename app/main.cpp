@@ -1,0 +1,14 @@
+#include <windows.h>
+
+#include "app/startup.h"
+#include "resources/resource.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    LoadClassName(instance);
+    RegisterMainWindowClass(instance);
+    if (!CreateMainWindow(instance, showCommand))
+        return 0;
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDA_MAIN_ACCEL));
+    return RunMessageLoop(accelerators);
+}

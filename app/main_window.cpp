@@ -1,0 +1,105 @@
+#include "app/main_window.h"
+
+#include "app/startup.h"
+#include "display/layout.h"
+#include "display/rows.h"
+#include "engine/operators.h"
+#include "resources/resource.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const int KEY_TAB = 9;
+const int KEY_ESCAPE = 27;
+
+int HexDigitValue(WPARAM ch)
+{
+    if (ch >= '0' && ch <= '9') return (int)ch - '0';
+    if (ch >= 'A' && ch <= 'F') return (int)ch - 'A' + 10;
+    if (ch >= 'a' && ch <= 'f') return (int)ch - 'a' + 10;
+    return -1;
+}
+
+bool IsOperatorKey(WPARAM ch)
+{
+    switch (ch) {
+    case 8: case 13: case 27: case '!': case '%': case '&': case '*': case '+': case '-':
+    case '/': case '<': case '=': case '>': case '^': case 'j': case 'k': case 'm': case 'o':
+    case '|': case '~':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Every routed character refreshes, also a digit that EnterDigit refused;
+// characters outside the tables are ignored without a refresh.
+void HandleCharacter(WPARAM ch)
+{
+    int digit = HexDigitValue(ch);
+    if (digit >= 0)
+        EnterDigit(digit);
+    else if (ch == KEY_TAB)
+        HandleNavigationKey(KEY_TAB);
+    else if (IsOperatorKey(ch))
+        PressOperatorKey((int)ch);
+    else
+        return;
+    Refresh();
+}
+
+void HandleKeyDown(WPARAM key)
+{
+    if (key != VK_UP && key != VK_DOWN)
+        return;
+    HandleNavigationKey((unsigned)key);
+    Refresh();
+}
+
+// Commands that change what is shown are followed by a refresh; unknown
+// identifiers go to default processing.
+LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case CMD_VIEW_HEX: ToggleRowVisibility(ROW_HEX); break;
+    case CMD_VIEW_DEC: ToggleRowVisibility(ROW_DEC); break;
+    case CMD_VIEW_BIN: ToggleRowVisibility(ROW_BIN); break;
+    case CMD_SELECT_HEX: SelectRow(ROW_HEX); break;
+    case CMD_SELECT_DEC: SelectRow(ROW_DEC); break;
+    case CMD_SELECT_BIN: SelectRow(ROW_BIN); break;
+    case CMD_STATUS_BAR: ToggleStatusBar(); break;
+    default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    }
+    Refresh();
+    return 0;
+}
+
+void PaintMainWindow(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    PaintRows(dc);
+    EndPaint(window, &paint);
+}
+
+} // namespace
+
+void Refresh()
+{
+    InvalidateRect(g_mainWindow, NULL, TRUE);
+    UpdateStatusBarText(g_statusBar);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CHAR: HandleCharacter(wParam); return 0;
+    case WM_KEYDOWN: HandleKeyDown(wParam); return 0;
+    case WM_COMMAND: return HandleCommand(window, wParam, lParam);
+    case WM_LBUTTONUP: SelectRowAtY(HIWORD(lParam)); return 0;
+    case WM_SIZE: ForwardSizeToStatusBar(wParam, lParam); return 0;
+    case WM_PAINT: PaintMainWindow(window); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,58 @@
+#include "app/startup.h"
+
+#include "app/main_window.h"
+#include "display/layout.h"
+#include "display/menu_state.h"
+#include "resources/resource.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const char WINDOW_TITLE[] = "Ternwick (v0.04.00 - Beta)";
+// Caption, system menu and minimise box: no maximise box, no sizing border.
+const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+const int WINDOW_X = 10;
+const int WINDOW_Y = 10;
+
+} // namespace
+
+HINSTANCE g_instance = NULL;
+char g_className[CLASS_NAME_SIZE] = "";
+
+void LoadClassName(HINSTANCE instance)
+{
+    LoadStringA(instance, IDS_CLASS_NAME, g_className, CLASS_NAME_SIZE);
+}
+
+void RegisterMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_LARGE));
+    windowClass.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    windowClass.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDM_MAIN_MENU);
+    windowClass.lpszClassName = g_className;
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SMALL));
+    RegisterClassExA(&windowClass);
+}
+
+// The status bar, the sizing and the menu marks run before the window is
+// checked; with no window each of them does nothing.
+int CreateMainWindow(HINSTANCE instance, int showCommand)
+{
+    g_instance = instance;
+    HWND window = CreateWindowExA(0, g_className, WINDOW_TITLE, MAIN_WINDOW_STYLE, WINDOW_X,
+                                  WINDOW_Y, 0, 0, NULL, NULL, instance, NULL);
+    CreateStatusBar(window, instance);
+    SizeMainWindow(window);
+    UpdateMenuState();
+    if (window == NULL)
+        return 0;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return 1;
+}

@@ -1,0 +1,59 @@
+#include "display/layout.h"
+
+#include "display/rows.h"
+#include "engine/format.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const int FIELD_WIDTH_BIN = 79;   // 64 digits and 15 separators
+const int FIELD_WIDTH_DEC = 27;   // sign, 19 digits, 6 separators and a spare cell
+const int FIELD_WIDTH_HEX = 19;   // 16 digits and 3 separators
+const int HIGHLIGHT_MARGIN = 5;
+
+} // namespace
+
+HWND g_mainWindow = NULL;
+int g_highlightWidth = 0;
+
+int FieldWidthForVisibleRows()
+{
+    if (IsRowVisible(ROW_BIN)) return FIELD_WIDTH_BIN;
+    if (IsRowVisible(ROW_DEC)) return FIELD_WIDTH_DEC;
+    if (IsRowVisible(ROW_HEX)) return FIELD_WIDTH_HEX;
+    return 0;
+}
+
+SIZE RowsClientSize()
+{
+    SIZE size = {VALUE_X + g_highlightWidth + HIGHLIGHT_MARGIN, 2 + ROW_HEIGHT * VisibleRowCount()};
+    return size;
+}
+
+// The frame is computed for the overlapped style with its sizing border,
+// although the window has none: the surplus lands in the client area as a
+// margin at the right and the bottom.
+void SizeMainWindow(HWND window)
+{
+    g_mainWindow = window;
+    int fieldWidth = FieldWidthForVisibleRows();
+    if (fieldWidth != 0)
+        SetFieldWidth(fieldWidth);
+    g_highlightWidth = FieldWidth() * CHAR_WIDTH + HIGHLIGHT_MARGIN;
+
+    SIZE client = RowsClientSize();
+    RECT frame = {0, 0, client.cx, client.cy};
+    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, TRUE);
+    int outerWidth = frame.right - frame.left;
+    int outerHeight = frame.bottom - frame.top;
+    if (g_statusBarVisible)
+        outerHeight += g_statusBarHeight;
+
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    RECT& normal = placement.rcNormalPosition;
+    normal.right = normal.left + outerWidth;
+    normal.bottom = normal.top + outerHeight;
+    SetWindowPlacement(window, &placement);
+}

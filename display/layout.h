@@ -1,0 +1,31 @@
+// The geometry of the main window: fixed layout constants, the sizing to the
+// visible rows and the status bar, and the painting of the rows.
+#pragma once
+
+#include <windows.h>
+
+const int ROW_HEIGHT = 25;
+const int FIRST_ROW_Y = 7;
+const int VALUE_X = 40;
+const int HIGHLIGHT_BOTTOM = 17;
+const int LABEL_X = 0;
+// Assumed, never measured: every width is a multiple of it plus margins.
+const int CHAR_WIDTH = 8;
+
+// Recorded by the first sizing; every later use of the main window reads it.
+extern HWND g_mainWindow;
+// Width of the active row's highlight, recomputed by every sizing.
+extern int g_highlightWidth;
+
+// Records the window as the main window, recomputes the field width and
+// gives the window the size of the visible rows and the status bar.
+void SizeMainWindow(HWND window);
+
+// The field width for the visible rows: 79 with the binary row, else 27
+// with the decimal row, else 19; 0 when no row is visible.
+int FieldWidthForVisibleRows();
+
+// Client size that the visible rows need, before any frame.
+SIZE RowsClientSize();
+
+void PaintRows(HDC dc);

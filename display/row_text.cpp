@@ -1,0 +1,26 @@
+#include "display/row_text.h"
+
+#include "engine/format.h"
+
+namespace {
+
+struct RowForm {
+    int32_t groupSize;
+    char separator;
+    bool isSigned;
+};
+
+const RowForm ROW_FORMS[ROW_COUNT] = {
+    {4, '-', false},
+    {3, ',', true},
+    {4, '-', false},
+};
+
+} // namespace
+
+void FormatRowText(RowIndex row, bool grouped, char* buffer)
+{
+    const RowForm& form = ROW_FORMS[row];
+    FormatNumber(ShownValue(), buffer, RadixByRow[row], grouped ? form.groupSize : NO_GROUPING,
+                 form.separator, form.isSigned);
+}

@@ -1,0 +1,92 @@
+#include "display/rows.h"
+
+#include "app/main_window.h"
+#include "display/layout.h"
+#include "display/menu_state.h"
+
+namespace {
+
+const unsigned KEY_TAB = 9;
+const unsigned KEY_UP = 38;
+const unsigned KEY_DOWN = 40;
+
+// Text y of the second and third painted rows; a click band ends 5 pixels
+// above the text of the row below it.
+const int SECOND_ROW_Y = ROW_HEIGHT + FIRST_ROW_Y;
+const int THIRD_ROW_Y = 2 * ROW_HEIGHT + FIRST_ROW_Y;
+const int BAND_MARGIN = 5;
+
+} // namespace
+
+DisplayRow g_displayRows[ROW_COUNT] = {
+    {"Hex:", ROW_DEC, ROW_BIN, 1},
+    {"Dec:", ROW_BIN, ROW_HEX, 1},
+    {"Bin:", ROW_HEX, ROW_DEC, 1},
+};
+
+bool IsRowVisible(RowIndex row)
+{
+    return g_displayRows[row].visible != 0;
+}
+
+int VisibleRowCount()
+{
+    return IsRowVisible(ROW_HEX) + IsRowVisible(ROW_DEC) + IsRowVisible(ROW_BIN);
+}
+
+void SelectRow(RowIndex row)
+{
+    if (!IsRowVisible(row))
+        return;
+    SetActiveRow(row);
+    Refresh();
+}
+
+RowIndex NextVisibleRow(RowIndex row)
+{
+    RowIndex r = g_displayRows[row].next;
+    while (!IsRowVisible(r) && r != row)
+        r = g_displayRows[r].next;
+    return r;
+}
+
+RowIndex PreviousVisibleRow(RowIndex row)
+{
+    RowIndex r = g_displayRows[row].previous;
+    while (!IsRowVisible(r) && r != row)
+        r = g_displayRows[r].previous;
+    return r;
+}
+
+void HandleNavigationKey(unsigned key)
+{
+    switch (key & 0xFF) {
+    case KEY_TAB:
+    case KEY_DOWN: SelectRow(NextVisibleRow(g_calc.activeRow)); break;
+    case KEY_UP: SelectRow(PreviousVisibleRow(g_calc.activeRow)); break;
+    default: break;
+    }
+}
+
+// Band k holds the k-th painted row; x plays no part.
+void SelectRowAtY(int y)
+{
+    int band = y < SECOND_ROW_Y - BAND_MARGIN ? 0 : y < THIRD_ROW_Y - BAND_MARGIN ? 1 : 2;
+    RowIndex row = IsRowVisible(ROW_HEX) ? ROW_HEX : NextVisibleRow(ROW_HEX);
+    for (int i = 0; i < band; i++)
+        row = NextVisibleRow(row);
+    SelectRow(row);
+}
+
+// The only visible row stays visible, whoever asks: the walks and the
+// layout need one row to stand on.
+void ToggleRowVisibility(RowIndex row)
+{
+    if (IsRowVisible(row) && VisibleRowCount() == 1)
+        return;
+    g_displayRows[row].visible = !g_displayRows[row].visible;
+    if (!IsRowVisible(g_calc.activeRow))
+        SelectRow(NextVisibleRow(g_calc.activeRow));
+    SizeMainWindow(g_mainWindow);
+    UpdateMenuState();
+}

@@ -1,0 +1,27 @@
+// The three display rows: which are visible, how Tab and the arrows walk
+// them, and which one is active.
+#pragma once
+
+#include <stdint.h>
+
+#include "engine/calc_state.h"
+
+struct DisplayRow {
+    const char* label;
+    RowIndex next;
+    RowIndex previous;
+    uint8_t visible;
+};
+
+// Written only by ToggleRowVisibility; everybody else reads the flags.
+extern DisplayRow g_displayRows[ROW_COUNT];
+
+bool IsRowVisible(RowIndex row);
+int VisibleRowCount();
+
+void SelectRow(RowIndex row);
+RowIndex NextVisibleRow(RowIndex row);
+RowIndex PreviousVisibleRow(RowIndex row);
+void HandleNavigationKey(unsigned key);
+void SelectRowAtY(int y);
+void ToggleRowVisibility(RowIndex row);

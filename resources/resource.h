@@ -1,0 +1,41 @@
+// Identifiers of Ternwick's resources and commands. Included by the resource
+// script, so it holds nothing but #define lines.
+#pragma once
+
+// Menu, accelerator table and class-name string
+#define IDM_MAIN_MENU       109
+#define IDA_MAIN_ACCEL      109
+#define IDS_CLASS_NAME      109
+
+// Commands carried in the low word of WM_COMMAND
+#define CMD_ABOUT           104
+#define CMD_VIEW_HEX        32771
+#define CMD_VIEW_DEC        32772
+#define CMD_VIEW_BIN        32773
+#define CMD_SELECT_HEX      32774
+#define CMD_SELECT_DEC      32775
+#define CMD_SELECT_BIN      32776
+#define CMD_COPY            32777
+#define CMD_PASTE           32778
+#define CMD_HELP            32779
+#define CMD_HISTORY         32780
+#define CMD_STATUS_BAR      32781
+
+// Icons
+#define IDI_LARGE           107
+#define IDI_SMALL           108
+
+// Dialogs
+#define IDD_ABOUT           103
+#define IDD_HELP            131
+#define IDD_HISTORY         132
+
+// Controls
+#define STATUS_BAR_ID       148
+#define IDC_LINK_WEB        1038
+#define IDC_LINK_MAIL       1039
+#define IDC_VERSION_TEXT    1045
+
+// Bitmaps
+#define IDB_LOGO            132
+#define IDB_DIVIDER         134

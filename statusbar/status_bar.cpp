@@ -1,0 +1,87 @@
+#include "statusbar/status_bar.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+
+#include "app/startup.h"
+#include "display/layout.h"
+#include "display/menu_state.h"
+#include "display/rows.h"
+#include "resources/resource.h"
+
+namespace {
+
+const int PART_EDGES[] = {240, 368, 440};
+const char DATA_WIDTH_TEXT[] = "      Data Width = 64";
+const int LEADING_SPACES = 6;
+
+// Bus, device, function and register fields of a configuration address:
+// bits 23..16, 15..11, 10..8 and 7..0.
+void FormatPciReadout(uint64_t value, char* buffer, size_t size)
+{
+    snprintf(buffer, size, "      Bus=%2.2X  |  Dev=%2.2X  |  Func=%1.1X  |  Reg=%2.2X",
+             (unsigned)((value >> 16) & 0xFF), (unsigned)((value >> 11) & 0x1F),
+             (unsigned)((value >> 8) & 7), (unsigned)(value & 0xFF));
+}
+
+// Only the hexadecimal row visible: the window is narrow, so the readout
+// drops its six leading spaces.
+bool IsHexRowAlone()
+{
+    return IsRowVisible(ROW_HEX) && !IsRowVisible(ROW_DEC) && !IsRowVisible(ROW_BIN);
+}
+
+} // namespace
+
+bool g_statusBarVisible = true;
+HWND g_statusBar = NULL;
+int g_statusBarHeight = 0;
+
+void CreateStatusBar(HWND parent, HINSTANCE instance)
+{
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    g_statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_BORDER,
+                                  0, 0, 0, 0, parent, (HMENU)(INT_PTR)STATUS_BAR_ID, instance,
+                                  NULL);
+    g_statusBarHeight = 0;
+    if (g_statusBar == NULL)
+        return;
+    UpdateStatusBarText(g_statusBar);
+    RECT rect;
+    GetWindowRect(g_statusBar, &rect);
+    g_statusBarHeight = rect.bottom - rect.top;
+}
+
+void ToggleStatusBar()
+{
+    g_statusBarVisible = !g_statusBarVisible;
+    if (g_statusBarVisible) {
+        CreateStatusBar(g_mainWindow, g_instance);
+    } else if (g_statusBar != NULL) {
+        DestroyWindow(g_statusBar);
+        g_statusBar = NULL;
+    }
+    SizeMainWindow(g_mainWindow);
+    UpdateMenuState();
+}
+
+void UpdateStatusBarText(HWND statusBar)
+{
+    if (statusBar == NULL)
+        return;
+    WPARAM parts = IsRowVisible(ROW_BIN) ? 3 : 1;
+    SendMessageA(statusBar, SB_SETPARTS, parts, (LPARAM)PART_EDGES);
+
+    char readout[100];
+    FormatPciReadout(ShownValue(), readout, sizeof readout);
+    const char* text = IsHexRowAlone() ? readout + LEADING_SPACES : readout;
+    SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_PCI, (LPARAM)text);
+    SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_WIDTH, (LPARAM)DATA_WIDTH_TEXT);
+}
+
+void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam)
+{
+    if (g_statusBar != NULL)
+        SendMessageA(g_statusBar, WM_SIZE, wParam, lParam);
+}

@@ -1,0 +1,21 @@
+// The status bar along the bottom of the main window: the shown value read
+// as a PCI configuration address, the data width, and the bit readout part.
+#pragma once
+
+#include <windows.h>
+
+const int STATUS_PART_PCI = 0;
+const int STATUS_PART_WIDTH = 1;
+const int STATUS_PART_BIT = 2;
+
+// Set while the user wants the status bar; it starts shown.
+extern bool g_statusBarVisible;
+// The status bar window; NULL while it is hidden or could not be created.
+extern HWND g_statusBar;
+// Outer height measured at the last creation; 0 when creation failed.
+extern int g_statusBarHeight;
+
+void CreateStatusBar(HWND parent, HINSTANCE instance);
+void ToggleStatusBar();
+void UpdateStatusBarText(HWND statusBar);
+void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam);

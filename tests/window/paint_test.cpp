@@ -1,0 +1,154 @@
+// The rows as painted: PaintRows draws into a white memory bitmap and the
+// test reads its pixels.
+#include "calculator.h"
+
+#include "display/layout.h"
+#include "display/rows.h"
+#include "resources/resource.h"
+
+namespace {
+
+const int CANVAS_WIDTH = 720;
+const int CANVAS_HEIGHT = 100;
+const COLORREF WHITE = RGB(255, 255, 255);
+
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+};
+
+Canvas PaintIntoCanvas()
+{
+    Canvas canvas;
+    HDC screen = GetDC(NULL);
+    canvas.dc = CreateCompatibleDC(screen);
+    canvas.bitmap = CreateCompatibleBitmap(screen, CANVAS_WIDTH, CANVAS_HEIGHT);
+    ReleaseDC(NULL, screen);
+    canvas.previous = SelectObject(canvas.dc, canvas.bitmap);
+    RECT all = {0, 0, CANVAS_WIDTH, CANVAS_HEIGHT};
+    FillRect(canvas.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    PaintRows(canvas.dc);
+    return canvas;
+}
+
+void FreeCanvas(Canvas& canvas)
+{
+    SelectObject(canvas.dc, canvas.previous);
+    DeleteObject(canvas.bitmap);
+    DeleteDC(canvas.dc);
+}
+
+bool IsInk(const Canvas& canvas, int x, int y)
+{
+    return GetPixel(canvas.dc, x, y) != WHITE;
+}
+
+// The rightmost inked column of a row's value text, inside the highlight.
+int LastInkColumn(const Canvas& canvas, int textY)
+{
+    for (int x = VALUE_X + g_highlightWidth - 2; x >= VALUE_X; x--)
+        for (int y = textY; y < textY + HIGHLIGHT_BOTTOM - 3; y++)
+            if (IsInk(canvas, x, y))
+                return x;
+    return -1;
+}
+
+typedef CalculatorTest Painting;
+
+TEST_F(Painting, HighlightFramesTheActiveRowOnly)
+{
+    struct Case { bool hex, dec, bin; RowIndex active; int activeY; int right; };
+    const Case cases[] = {
+        {true, true, true, ROW_DEC, 32, 677},
+        {true, true, true, ROW_HEX, 7, 677},
+        {true, true, true, ROW_BIN, 57, 677},
+        {true, false, false, ROW_HEX, 7, 197},
+        {true, true, false, ROW_DEC, 32, 261},
+        {false, true, true, ROW_BIN, 32, 677},
+    };
+    for (const Case& c : cases) {
+        StopCalculator();
+        StartCalculator();
+        ShowRows(c.hex, c.dec, c.bin);
+        SendCommand(SelectCommand(c.active));
+        Canvas canvas = PaintIntoCanvas();
+        int top = c.activeY - 4, bottom = c.activeY + 17;
+        // Rectangle() covers left..right-1 and top..bottom-1.
+        EXPECT_TRUE(IsInk(canvas, 38, top)) << "row " << c.active;
+        EXPECT_TRUE(IsInk(canvas, c.right - 1, top)) << "row " << c.active;
+        EXPECT_TRUE(IsInk(canvas, 38, bottom - 1)) << "row " << c.active;
+        EXPECT_TRUE(IsInk(canvas, c.right - 1, bottom - 1)) << "row " << c.active;
+        EXPECT_FALSE(IsInk(canvas, 37, top)) << "row " << c.active;
+        EXPECT_FALSE(IsInk(canvas, c.right, bottom - 1)) << "row " << c.active;
+        EXPECT_FALSE(IsInk(canvas, 38, bottom)) << "row " << c.active;
+        for (int y = 7; y < 7 + 25 * VisibleRowCount(); y += 25) {
+            if (y != c.activeY) {
+                EXPECT_FALSE(IsInk(canvas, 38, y - 4)) << "row at y " << y;
+            }
+        }
+        FreeCanvas(canvas);
+    }
+}
+
+TEST_F(Painting, LastDigitsOfAllRowsShareOneColumn)
+{
+    struct Case { bool hex, dec, bin; const char* keys; };
+    const Case cases[] = {
+        {true, true, true, "1"},
+        {true, true, true, "0"},
+        {true, true, false, "1"},
+        {false, true, true, "0"},
+    };
+    for (const Case& c : cases) {
+        StopCalculator();
+        StartCalculator();
+        ShowRows(c.hex, c.dec, c.bin);
+        TypeChars(c.keys);
+        Canvas canvas = PaintIntoCanvas();
+        int first = LastInkColumn(canvas, FIRST_ROW_Y);
+        EXPECT_GT(first, VALUE_X) << c.keys;
+        for (int i = 1; i < VisibleRowCount(); i++) {
+            EXPECT_EQ(LastInkColumn(canvas, FIRST_ROW_Y + i * ROW_HEIGHT), first)
+                << "row " << i << " value " << c.keys;
+        }
+        FreeCanvas(canvas);
+    }
+}
+
+// With the hexadecimal row alone the field is 19 cells: 0 is drawn as 18
+// spaces and the digit, whose cell starts at 40 + 18 * 8.
+TEST_F(Painting, ZeroStandsInTheLastCellOfTheNarrowestField)
+{
+    ShowRows(true, false, false);
+    Canvas canvas = PaintIntoCanvas();
+    int lastCell = VALUE_X + 18 * CHAR_WIDTH;
+    int last = LastInkColumn(canvas, FIRST_ROW_Y);
+    EXPECT_GE(last, lastCell);
+    EXPECT_LT(last, lastCell + CHAR_WIDTH);
+    for (int x = VALUE_X; x < lastCell; x++)
+        for (int y = FIRST_ROW_Y; y < FIRST_ROW_Y + 13; y++)
+            ASSERT_FALSE(IsInk(canvas, x, y)) << "ink at " << x << "," << y;
+    FreeCanvas(canvas);
+}
+
+TEST_F(Painting, LabelsStandAtTheLeftOfEachRow)
+{
+    ShowRows(false, true, true);
+    Canvas canvas = PaintIntoCanvas();
+    for (int y : {FIRST_ROW_Y, FIRST_ROW_Y + ROW_HEIGHT}) {
+        bool inked = false;
+        for (int x = LABEL_X; x < LABEL_X + 24; x++)
+            for (int dy = 0; dy < 12; dy++)
+                inked = inked || IsInk(canvas, x, y + dy);
+        EXPECT_TRUE(inked) << "label at y " << y;
+    }
+    bool thirdRowInked = false;
+    for (int x = LABEL_X; x < VALUE_X; x++)
+        for (int dy = 0; dy < 12; dy++)
+            thirdRowInked = thirdRowInked || IsInk(canvas, x, FIRST_ROW_Y + 2 * ROW_HEIGHT + dy);
+    EXPECT_FALSE(thirdRowInked);
+    FreeCanvas(canvas);
+}
+
+} // namespace
