@@ -1,10 +1,12 @@
 #include "app/main_window.h"
 
 #include "app/startup.h"
+#include "clipboard/clipboard.h"
 #include "display/layout.h"
 #include "display/rows.h"
 #include "engine/operators.h"
 #include "resources/resource.h"
+#include "statusbar/bit_hover.h"
 #include "statusbar/status_bar.h"
 
 namespace {
@@ -56,11 +58,21 @@ void HandleKeyDown(WPARAM key)
     Refresh();
 }
 
+// Pasting always starts from a cleared register, even when the clipboard
+// holds nothing usable.
+void PasteNumber()
+{
+    PressOperatorKey(KEY_ESCAPE);
+    PasteFromClipboard();
+}
+
 // Commands that change what is shown are followed by a refresh; unknown
 // identifiers go to default processing.
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
+    case CMD_COPY: CopyToClipboard(); return 0;
+    case CMD_PASTE: PasteNumber(); break;
     case CMD_VIEW_HEX: ToggleRowVisibility(ROW_HEX); break;
     case CMD_VIEW_DEC: ToggleRowVisibility(ROW_DEC); break;
     case CMD_VIEW_BIN: ToggleRowVisibility(ROW_BIN); break;
@@ -96,7 +108,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CHAR: HandleCharacter(wParam); return 0;
     case WM_KEYDOWN: HandleKeyDown(wParam); return 0;
     case WM_COMMAND: return HandleCommand(window, wParam, lParam);
+    case WM_MOUSEMOVE: UpdateBitHover(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_LBUTTONUP: SelectRowAtY(HIWORD(lParam)); return 0;
+    case WM_CAPTURECHANGED: ClearBitHover(); return 0;
     case WM_SIZE: ForwardSizeToStatusBar(wParam, lParam); return 0;
     case WM_PAINT: PaintMainWindow(window); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;

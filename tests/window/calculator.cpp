@@ -10,6 +10,7 @@
 #include "display/rows.h"
 #include "engine/format.h"
 #include "resources/resource.h"
+#include "statusbar/bit_hover.h"
 #include "statusbar/status_bar.h"
 #include "../engine/beep_counter.h"
 
@@ -31,6 +32,8 @@ void RestorePristineState()
     g_calc = PRISTINE_CALC;
     memcpy(g_displayRows, g_pristineRows, sizeof g_displayRows);
     g_statusBarVisible = PRISTINE_STATUS_VISIBLE;
+    // The hover timer dies with the window it ran on.
+    g_hoverTimerActive = false;
     g_beepCount = 0;
 }
 

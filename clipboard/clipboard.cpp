@@ -1,0 +1,96 @@
+#include "clipboard/clipboard.h"
+
+#include <windows.h>
+#include <string.h>
+
+#include "display/row_text.h"
+#include "engine/calc_state.h"
+#include "engine/format.h"
+
+namespace {
+
+// Large enough for any row text; zero-filled, so nothing but the digits and
+// their terminator ever leaves the process.
+const SIZE_T COPY_BLOCK_SIZE = FORMAT_BUFFER_SIZE;
+
+int PastedDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Writes the active row's text without separators or leading spaces at the
+// start of the block; the rest of the block stays zero, since programs that
+// read the clipboard may take more than the text up to its terminator.
+bool WriteShownValue(HGLOBAL block)
+{
+    char* text = (char*)GlobalLock(block);
+    if (text == NULL)
+        return false;
+    char field[FORMAT_BUFFER_SIZE];
+    FormatRowText(g_calc.activeRow, false, field);
+    const char* digits = field + strspn(field, " ");
+    memcpy(text, digits, strlen(digits) + 1);
+    GlobalUnlock(block);
+    return true;
+}
+
+// A block the clipboard did not take is still ours to free.
+void PutShownValueOnClipboard()
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, COPY_BLOCK_SIZE);
+    if (block == NULL)
+        return;
+    if (!WriteShownValue(block) || SetClipboardData(CF_TEXT, block) == NULL)
+        GlobalFree(block);
+}
+
+bool ClipboardHasText()
+{
+    bool found = false;
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
+        found = found || format == CF_TEXT;
+    return found;
+}
+
+// The walk ends at the first character that is no hexadecimal digit, at the
+// terminator, or at the end of the block, whichever comes first.
+void EnterDigitsFrom(HANDLE block)
+{
+    const char* text = (const char*)GlobalLock(block);
+    if (text == NULL)
+        return;
+    SIZE_T size = GlobalSize(block);
+    for (SIZE_T i = 0; i < size; i++) {
+        int digit = PastedDigitValue(text[i]);
+        if (digit < 0)
+            break;
+        EnterDigit(digit);
+    }
+    GlobalUnlock(block);
+}
+
+} // namespace
+
+void CopyToClipboard()
+{
+    if (!OpenClipboard(NULL))
+        return;
+    if (EmptyClipboard())
+        PutShownValueOnClipboard();
+    CloseClipboard();
+}
+
+void PasteFromClipboard()
+{
+    if (!OpenClipboard(NULL))
+        return;
+    if (ClipboardHasText()) {
+        HANDLE block = GetClipboardData(CF_TEXT);
+        if (block != NULL)
+            EnterDigitsFrom(block);
+    }
+    CloseClipboard();
+}

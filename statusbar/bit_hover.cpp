@@ -1,0 +1,103 @@
+#include "statusbar/bit_hover.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+
+#include "display/layout.h"
+#include "display/rows.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const UINT HOVER_INTERVAL_MS = 100;
+const int BIN_COLUMNS = 79;
+// The binary band runs from 3 pixels above the row's text to 17 below it.
+const int BAND_TOP_OFFSET = FIRST_ROW_Y - 3;
+const int BAND_HEIGHT = 20;
+
+// Bit number under each of the 79 cells of the binary row: 16 groups of four
+// digits, most significant first, with a separator (-1) after each group.
+struct ColumnMap {
+    int8_t bit[BIN_COLUMNS];
+};
+
+constexpr ColumnMap BuildColumnMap()
+{
+    ColumnMap map = {};
+    for (int column = 0; column < BIN_COLUMNS; column++)
+        map.bit[column] = (int8_t)(column % 5 == 4 ? -1 : 63 - (column - column / 5));
+    return map;
+}
+
+constexpr ColumnMap COLUMN_MAP = BuildColumnMap();
+
+// The binary row draws this many digits: 1 for 0 and 1, 64 with bit 63 set.
+int SignificantBits(uint64_t value)
+{
+    int count = 1;
+    while (value >>= 1)
+        count++;
+    return count;
+}
+
+int BitAtX(int x)
+{
+    // Truncation toward zero puts x from 33 to 39 into column 0 as well.
+    int column = (x - VALUE_X) / CHAR_WIDTH;
+    return column < 0 || column >= BIN_COLUMNS ? -1 : COLUMN_MAP.bit[column];
+}
+
+int BinaryBandTop()
+{
+    return BAND_TOP_OFFSET + ROW_HEIGHT * (IsRowVisible(ROW_HEX) + IsRowVisible(ROW_DEC));
+}
+
+// The main window gets no mouse moves from outside its client area, so a
+// timer watches for the cursor leaving the window.
+void StartHoverTimer()
+{
+    if (g_hoverTimerActive)
+        return;
+    SetTimer(g_mainWindow, HOVER_TIMER_ID, HOVER_INTERVAL_MS, HoverTimerProc);
+    g_hoverTimerActive = true;
+}
+
+} // namespace
+
+bool g_hoverTimerActive = false;
+
+void UpdateBitHover(int x, int y)
+{
+    char text[100] = " ";
+    if (!g_statusBarVisible || !IsRowVisible(ROW_BIN))
+        return;
+    int top = BinaryBandTop();
+    if (y >= top && y <= top + BAND_HEIGHT) {
+        int bit = BitAtX(x);
+        if (bit >= 0 && bit < SignificantBits(ShownValue()))
+            snprintf(text, sizeof text, "      Bit %2.2d", bit);
+        StartHoverTimer();
+    }
+    if (g_statusBar != NULL)
+        SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)text);
+}
+
+void ClearBitHover()
+{
+    UpdateBitHover(0, 0);
+}
+
+void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    POINT cursor;
+    RECT window;
+    GetCursorPos(&cursor);
+    GetWindowRect(g_mainWindow, &window);
+    bool inside = cursor.x >= window.left && cursor.x <= window.right &&
+                  cursor.y >= window.top && cursor.y <= window.bottom;
+    if (inside)
+        return;
+    UpdateBitHover(0, 0);
+    KillTimer(g_mainWindow, HOVER_TIMER_ID);
+    g_hoverTimerActive = false;
+}
