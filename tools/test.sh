@@ -19,6 +19,9 @@ cmake --build --preset win64 -j "$JOBS"
 export WINEPREFIX="$PWD/build/win64/wineprefix"
 . tools/wine-env.sh
 trap 'stop_wine_services; stop_private_x' EXIT
+# The end-to-end tests type into the screen and own the clipboard: they get
+# an X server of their own, never the user's desktop.
+unset DISPLAY
 start_private_x
 ensure_wine_prefix
 start_wine_services
