@@ -2,6 +2,8 @@
 
 #include "app/startup.h"
 #include "clipboard/clipboard.h"
+#include "dialogs/about.h"
+#include "dialogs/reference_windows.h"
 #include "display/layout.h"
 #include "display/rows.h"
 #include "engine/operators.h"
@@ -66,12 +68,21 @@ void PasteNumber()
     PasteFromClipboard();
 }
 
+// The box is modal and owned by the main window; its result is not needed.
+void ShowAboutBox(HWND window)
+{
+    DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+}
+
 // Commands that change what is shown are followed by a refresh; unknown
 // identifiers go to default processing.
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
+    case CMD_ABOUT: ShowAboutBox(window); return 0;
     case CMD_COPY: CopyToClipboard(); return 0;
+    case CMD_HELP: ShowHelpWindow(g_instance); return 0;
+    case CMD_HISTORY: ShowHistoryWindow(g_instance); return 0;
     case CMD_PASTE: PasteNumber(); break;
     case CMD_VIEW_HEX: ToggleRowVisibility(ROW_HEX); break;
     case CMD_VIEW_DEC: ToggleRowVisibility(ROW_DEC); break;

@@ -1,7 +1,24 @@
 #include "app/startup.h"
 
+#include "dialogs/reference_windows.h"
+
+namespace {
+
+// Keyboard input made in an open reference window is that window's: it
+// never fires an accelerator and never reaches the calculator.
+bool IsReferenceWindowMessage(HWND window, MSG* message)
+{
+    return window != NULL && IsDialogMessageA(window, message);
+}
+
+} // namespace
+
 void HandleLoopMessage(MSG* message, HACCEL accelerators)
 {
+    if (IsReferenceWindowMessage(g_helpWindow, message))
+        return;
+    if (IsReferenceWindowMessage(g_historyWindow, message))
+        return;
     if (TranslateAcceleratorA(message->hwnd, accelerators, message))
         return;
     TranslateMessage(message);

@@ -3,9 +3,12 @@
 resources/art, so every picture in the program has a readable source.
 
     make_images.py icon OUT.ico MAP.txt [MAP.txt ...]   one image per map
+    make_images.py logo OUT.bmp       the About box picture, 48x48, 8 bits
+    make_images.py divider OUT.bmp    the About box rule, 560x9, 4 bits
 
 A map has one character per pixel; '#' lines are comments. The characters
-name colours of the standard 16-colour palette; '.' is transparent.
+name colours of the standard 16-colour palette; '.' is transparent. The
+two bitmaps are drawn here from rectangles and circles.
 """
 import struct
 import sys
@@ -70,10 +73,89 @@ def write_icon(out, maps):
     open(out, 'wb').write(data)
 
 
+def write_bitmap(out, pixels, bits, colours):
+    """pixels: rows of palette indices, top row first."""
+    height, width = len(pixels), len(pixels[0])
+    info = bitmap_info(width, height, bits, colours)
+    data = dib_rows(pixels, bits, lambda index: index)
+    header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
+    open(out, 'wb').write(header + info + data)
+
+
+def canvas(width, height, index):
+    return [[index] * width for _ in range(height)]
+
+
+def fill(pixels, left, top, right, bottom, index):
+    for y in range(top, bottom):
+        for x in range(left, right):
+            pixels[y][x] = index
+
+
+def disc(pixels, cx, cy, radius, index):
+    for y in range(cy - radius, cy + radius + 1):
+        for x in range(cx - radius, cx + radius + 1):
+            if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
+                pixels[y][x] = index
+
+
+# A person at a desk in front of a monitor showing a hexadecimal row.
+LOGO_COLOURS = [
+    (0xF8, 0xF8, 0xF4), (0x20, 0x20, 0x20), (0x70, 0x78, 0x80), (0x00, 0xB0, 0xC0),
+    (0xE8, 0xB8, 0x90), (0x30, 0x50, 0xA0), (0x90, 0x60, 0x30), (0x40, 0x30, 0x20),
+    (0xFF, 0xFF, 0xFF), (0xC0, 0xC8, 0xD0),
+]
+BACK, INK, STEEL, SCREEN, SKIN, SHIRT, WOOD, HAIR, GLOW, PALE = range(10)
+
+
+def draw_logo():
+    p = canvas(48, 48, BACK)
+    fill(p, 22, 8, 46, 27, STEEL)          # monitor frame
+    fill(p, 24, 10, 44, 25, SCREEN)        # screen
+    for x in range(26, 42, 4):             # digits on the screen
+        fill(p, x, 16, x + 2, 20, GLOW)
+    fill(p, 32, 27, 36, 31, STEEL)         # monitor foot
+    fill(p, 0, 31, 48, 34, WOOD)           # desk top
+    fill(p, 2, 34, 5, 47, WOOD)            # desk legs
+    fill(p, 43, 34, 46, 47, WOOD)
+    fill(p, 24, 29, 40, 31, PALE)          # keyboard
+    disc(p, 11, 12, 5, SKIN)               # head
+    fill(p, 6, 6, 17, 10, HAIR)
+    fill(p, 5, 19, 18, 31, SHIRT)          # body
+    fill(p, 16, 23, 26, 26, SHIRT)         # arm reaching for the keyboard
+    fill(p, 25, 23, 28, 26, SKIN)          # hand
+    fill(p, 7, 34, 11, 46, INK)            # chair
+    fill(p, 5, 31, 18, 34, INK)
+    colours = LOGO_COLOURS + [(0, 0, 0)] * (256 - len(LOGO_COLOURS))
+    return p, colours
+
+
+# A near-white strip, a small cyan ornament near the left end and a dark
+# slate-grey rule in the lower rows.
+DIVIDER_COLOURS = [(0xF8, 0xF8, 0xF4), (0x2F, 0x4F, 0x4F), (0x00, 0xC0, 0xC8)] + \
+    [(0, 0, 0)] * 13
+
+
+def draw_divider():
+    p = canvas(560, 9, 0)
+    fill(p, 0, 6, 560, 8, 1)
+    for y in range(0, 9):
+        half = 4 - abs(y - 4)
+        fill(p, 12 - half, y, 13 + half, y + 1, 2)
+    return p, DIVIDER_COLOURS
+
+
 def main(argv):
-    if len(argv) < 4 or argv[1] != 'icon':
+    if len(argv) >= 4 and argv[1] == 'icon':
+        write_icon(argv[2], argv[3:])
+    elif len(argv) == 3 and argv[1] == 'logo':
+        pixels, colours = draw_logo()
+        write_bitmap(argv[2], pixels, 8, colours)
+    elif len(argv) == 3 and argv[1] == 'divider':
+        pixels, colours = draw_divider()
+        write_bitmap(argv[2], pixels, 4, colours)
+    else:
         sys.exit(__doc__)
-    write_icon(argv[2], argv[3:])
 
 
 if __name__ == '__main__':

@@ -122,6 +122,31 @@ case_accelerators() {
   expect_copy "7"
 }
 
+wait_for_window() {
+  timeout 10 xdotool search --sync --name "$1" >/dev/null || fail "no window named '$1'"
+}
+
+wait_for_no_window() {
+  for _ in $(seq 50); do
+    xdotool search --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window named '$1' is still open"
+}
+
+case_dialogs() {
+  press alt+slash
+  wait_for_window '^About$'
+  press Escape
+  wait_for_no_window '^About$'
+  press F1
+  wait_for_window '^Ternwick - Help$'
+  press Escape
+  wait_for_no_window '^Ternwick - Help$'
+  type_keys "9"
+  expect_copy "9"
+}
+
 start_calculator
 "case_${CASE//-/_}"
 close_with_alt_f4
