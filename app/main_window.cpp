@@ -16,14 +16,6 @@ namespace {
 const int KEY_TAB = 9;
 const int KEY_ESCAPE = 27;
 
-int HexDigitValue(WPARAM ch)
-{
-    if (ch >= '0' && ch <= '9') return (int)ch - '0';
-    if (ch >= 'A' && ch <= 'F') return (int)ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f') return (int)ch - 'a' + 10;
-    return -1;
-}
-
 bool IsOperatorKey(WPARAM ch)
 {
     switch (ch) {
@@ -40,7 +32,7 @@ bool IsOperatorKey(WPARAM ch)
 // characters outside the tables are ignored without a refresh.
 void HandleCharacter(WPARAM ch)
 {
-    int digit = HexDigitValue(ch);
+    int digit = DigitOfCharacter((int)ch);
     if (digit >= 0)
         EnterDigit(digit);
     else if (ch == KEY_TAB)

@@ -13,14 +13,6 @@ namespace {
 // their terminator ever leaves the process.
 const SIZE_T COPY_BLOCK_SIZE = FORMAT_BUFFER_SIZE;
 
-int PastedDigitValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 // Writes the active row's text without separators or leading spaces at the
 // start of the block; the rest of the block stays zero, since programs that
 // read the clipboard may take more than the text up to its terminator.
@@ -64,7 +56,7 @@ void EnterDigitsFrom(HANDLE block)
         return;
     SIZE_T size = GlobalSize(block);
     for (SIZE_T i = 0; i < size; i++) {
-        int digit = PastedDigitValue(text[i]);
+        int digit = DigitOfCharacter((unsigned char)text[i]);
         if (digit < 0)
             break;
         EnterDigit(digit);

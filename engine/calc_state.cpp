@@ -12,6 +12,14 @@ uint64_t ShownValue()
     return g_calc.showingResult ? g_calc.accumulator : g_calc.entry;
 }
 
+int DigitOfCharacter(int ch)
+{
+    if (ch >= '0' && ch <= '9') return ch - '0';
+    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
+    return -1;
+}
+
 void EnterDigit(int32_t digit)
 {
     if (digit < 0 || digit >= g_calc.activeRadix)

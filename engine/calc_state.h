@@ -57,6 +57,10 @@ extern CalcState g_calc;
 // The value every row, the status bar and the clipboard show.
 uint64_t ShownValue();
 
+// The digit value of "0".."9", "A".."F" and "a".."f", or -1 for any other
+// character: the characters typed or pasted as digits.
+int DigitOfCharacter(int ch);
+
 // Appends a digit (0..15) to the entry register in the active radix.
 void EnterDigit(int32_t digit);
 

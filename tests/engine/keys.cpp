@@ -8,14 +8,6 @@ namespace {
 // Copied before any test runs, so it holds the process's initial values.
 const CalcState PRISTINE = g_calc;
 
-int HexDigitValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 } // namespace
 
 void ResetEngine()
@@ -27,7 +19,7 @@ void ResetEngine()
 void TypeKeys(const std::string& keys)
 {
     for (char c : keys) {
-        int digit = HexDigitValue(c);
+        int digit = DigitOfCharacter((unsigned char)c);
         if (digit >= 0)
             EnterDigit(digit);
         else
