@@ -16,18 +16,6 @@ namespace {
 const int KEY_TAB = 9;
 const int KEY_ESCAPE = 27;
 
-bool IsOperatorKey(WPARAM ch)
-{
-    switch (ch) {
-    case 8: case 13: case 27: case '!': case '%': case '&': case '*': case '+': case '-':
-    case '/': case '<': case '=': case '>': case '^': case 'j': case 'k': case 'm': case 'o':
-    case '|': case '~':
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Every routed character refreshes, also a digit that EnterDigit refused;
 // characters outside the tables are ignored without a refresh.
 void HandleCharacter(WPARAM ch)
@@ -37,7 +25,7 @@ void HandleCharacter(WPARAM ch)
         EnterDigit(digit);
     else if (ch == KEY_TAB)
         HandleNavigationKey(KEY_TAB);
-    else if (IsOperatorKey(ch))
+    else if (IsOperatorKey((int)ch))
         PressOperatorKey((int)ch);
     else
         return;

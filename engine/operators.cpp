@@ -1,8 +1,12 @@
 #include "operators.h"
 
+#include <string.h>
+
 #include "calc_state.h"
 
 namespace {
+
+const char OPERATOR_KEYS[] = "\b\r\x1b!%&*+-/<=>^jkmo|~";
 
 const int KEY_BACKSPACE = 8;
 const int KEY_ENTER = 13;
@@ -72,6 +76,11 @@ void PressEscape()
 }
 
 } // namespace
+
+bool IsOperatorKey(int ch)
+{
+    return ch > 0 && ch < 256 && strchr(OPERATOR_KEYS, ch) != NULL;
+}
 
 void ApplyPendingOperator()
 {

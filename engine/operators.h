@@ -2,6 +2,9 @@
 // left to right, "=", Backspace, Esc and the two complements.
 #pragma once
 
+// True for the twenty characters that PressOperatorKey acts on.
+bool IsOperatorKey(int ch);
+
 // Performs the action of one character key; other characters do nothing.
 void PressOperatorKey(int ch);
 

@@ -192,7 +192,9 @@ TEST_F(OperatorSequences, CharactersOutsideTheTableChangeNothing)
     for (int ch = 0; ch < 256; ch++) {
         bool isDigit = (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') ||
                        (ch >= 'a' && ch <= 'f');
-        if (isDigit || keyTable.find((char)ch) != std::string::npos)
+        bool isKey = keyTable.find((char)ch) != std::string::npos;
+        EXPECT_EQ(IsOperatorKey(ch), isKey) << "char " << ch;
+        if (isDigit || isKey)
             continue;
         PressOperatorKey(ch);
         EXPECT_EQ(g_calc.accumulator, before.accumulator) << "char " << ch;

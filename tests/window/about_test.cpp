@@ -18,8 +18,9 @@ std::vector<HGDIOBJ> g_createdObjects;
 
 void CALLBACK InspectWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
 {
+    // The modal run shows the box only once its loop has started.
     HWND dialog = FindWindowA("#32770", "About");
-    if (dialog == NULL)
+    if (dialog == NULL || !IsWindowVisible(dialog))
         return;
     KillTimer(NULL, timer);
     g_seenDialog = dialog;
