@@ -53,7 +53,11 @@ expect_copy() {
 put_on_x_clipboard() {
   printf '%s' "$1" | xclip -i -selection clipboard &
   XCLIP_PID=$!
-  sleep 0.3
+  for _ in $(seq 30); do
+    [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the X clipboard never offered '$1'"
 }
 
 window_size() {

@@ -112,12 +112,12 @@ TEST_F(BitHover, TimerClearsTheReadoutOnceTheCursorLeavesTheWindow)
     GetWindowRect(g_mainWindow, &window);
     SetCursorPos(window.left + 100, window.bottom - 2);
     MoveMouse(664, 60);
-    RunLoopFor(300);
+    RunLoopFor(500);
     EXPECT_EQ(StatusText(STATUS_PART_BIT), BitText(0));
     EXPECT_TRUE(g_hoverTimerActive);
 
     SetCursorPos(window.right + 50, window.bottom + 50);
-    RunLoopFor(300);
+    RunLoopFor(500);
     EXPECT_EQ(StatusText(STATUS_PART_BIT), " ");
     EXPECT_FALSE(g_hoverTimerActive);
 }
