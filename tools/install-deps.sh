@@ -5,9 +5,9 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ make googletest libbenchmark-dev
+  cmake g++ make python3 googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth x11-utils xdotool xclip imagemagick
+  wine wine64 fonts-wine xvfb xdotool xclip imagemagick
 )
 
 missing=()
