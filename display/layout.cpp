@@ -11,11 +11,8 @@ const int FIELD_WIDTH_DEC = 27;   // sign, 19 digits, 6 separators and a spare c
 const int FIELD_WIDTH_HEX = 19;   // 16 digits and 3 separators
 const int HIGHLIGHT_MARGIN = 5;
 
-} // namespace
-
-HWND g_mainWindow = NULL;
-int g_highlightWidth = 0;
-
+// The smallest field that holds the longest text of every visible row; 0
+// when no row is visible.
 int FieldWidthForVisibleRows()
 {
     if (IsRowVisible(ROW_BIN)) return FIELD_WIDTH_BIN;
@@ -24,11 +21,17 @@ int FieldWidthForVisibleRows()
     return 0;
 }
 
+// Client size the visible rows need, before any frame.
 SIZE RowsClientSize()
 {
     SIZE size = {VALUE_X + g_highlightWidth + HIGHLIGHT_MARGIN, 2 + ROW_HEIGHT * VisibleRowCount()};
     return size;
 }
+
+} // namespace
+
+HWND g_mainWindow = NULL;
+int g_highlightWidth = 0;
 
 // The frame is computed for the overlapped style with its sizing border,
 // although the window has none: the surplus lands in the client area as a

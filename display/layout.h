@@ -21,11 +21,4 @@ extern int g_highlightWidth;
 // gives the window the size of the visible rows and the status bar.
 void SizeMainWindow(HWND window);
 
-// The field width for the visible rows: 79 with the binary row, else 27
-// with the decimal row, else 19; 0 when no row is visible.
-int FieldWidthForVisibleRows();
-
-// Client size that the visible rows need, before any frame.
-SIZE RowsClientSize();
-
 void PaintRows(HDC dc);
