@@ -48,7 +48,10 @@ bool ClipboardHasText()
 }
 
 // The walk ends at the first character that is no hexadecimal digit, at the
-// terminator, or at the end of the block, whichever comes first.
+// terminator, or at the end of the block, whichever comes first. It also ends
+// at the first digit refused at the entry limit: nothing later in the text
+// can change the entry then, and a long text must not sound one alert per
+// character while the clipboard is held open.
 void EnterDigitsFrom(HANDLE block)
 {
     const char* text = (const char*)GlobalLock(block);
@@ -59,7 +62,10 @@ void EnterDigitsFrom(HANDLE block)
         int digit = DigitOfCharacter((unsigned char)text[i]);
         if (digit < 0)
             break;
+        bool refused = digit < g_calc.activeRadix && IsEntryFull();
         EnterDigit(digit);
+        if (refused)
+            break;
     }
     GlobalUnlock(block);
 }

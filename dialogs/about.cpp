@@ -103,8 +103,12 @@ LRESULT ShowHandOverLink(WNDPROC previous, HWND window, UINT message, WPARAM wPa
 
 } // namespace
 
+// A font is made only when a slot can keep it, so every font made is
+// released with the dialog.
 void UnderlineControlFont(HWND dialog, int controlId)
 {
+    if (g_linkFontCount == LINK_COUNT)
+        return;
     HWND control = GetDlgItem(dialog, controlId);
     HFONT font = (HFONT)SendMessageA(control, WM_GETFONT, 0, 0);
     LOGFONTA description;
@@ -112,7 +116,7 @@ void UnderlineControlFont(HWND dialog, int controlId)
         return;
     description.lfUnderline = TRUE;
     HFONT underlined = CreateFontIndirectA(&description);
-    if (underlined == NULL || g_linkFontCount == LINK_COUNT)
+    if (underlined == NULL)
         return;
     g_linkFonts[g_linkFontCount++] = underlined;
     SendMessageA(control, WM_SETFONT, (WPARAM)underlined, TRUE);

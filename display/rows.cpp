@@ -68,10 +68,15 @@ void HandleNavigationKey(unsigned key)
     }
 }
 
-// Band k holds the k-th painted row; x plays no part.
+// Band k holds the k-th painted row; x plays no part. The client area can
+// reach below the last painted row (the frame's sizing border makes it a
+// little taller), and a click there belongs to the last row, not to a band
+// that would wrap round to the top.
 void SelectRowAtY(int y)
 {
     int band = y < SECOND_ROW_Y - BAND_MARGIN ? 0 : y < THIRD_ROW_Y - BAND_MARGIN ? 1 : 2;
+    if (band > VisibleRowCount() - 1)
+        band = VisibleRowCount() - 1;
     RowIndex row = IsRowVisible(ROW_HEX) ? ROW_HEX : NextVisibleRow(ROW_HEX);
     for (int i = 0; i < band; i++)
         row = NextVisibleRow(row);

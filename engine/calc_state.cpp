@@ -24,12 +24,17 @@ void EnterDigit(int32_t digit)
 {
     if (digit < 0 || digit >= g_calc.activeRadix)
         return;
-    if (g_calc.entry >= EntryLimitByRow[g_calc.activeRow]) {
+    if (IsEntryFull()) {
         SoundEntryBeep();
         return;
     }
     g_calc.entry = g_calc.entry * (uint64_t)g_calc.activeRadix + (uint64_t)digit;
     g_calc.showingResult = false;
+}
+
+bool IsEntryFull()
+{
+    return g_calc.entry >= EntryLimitByRow[g_calc.activeRow];
 }
 
 void SetActiveRow(RowIndex row)

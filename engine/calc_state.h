@@ -64,6 +64,10 @@ int DigitOfCharacter(int ch);
 // Appends a digit (0..15) to the entry register in the active radix.
 void EnterDigit(int32_t digit);
 
+// True when the entry register has reached the active row's limit, so
+// EnterDigit refuses (and beeps at) any digit of the active radix.
+bool IsEntryFull();
+
 // Makes a row active; the radix follows it. Row visibility is the caller's.
 void SetActiveRow(RowIndex row);
 

@@ -9,69 +9,8 @@ export WINEPREFIX=$2
 OUTPUT_DIR=$3
 CASE=$4
 . "$(dirname "$0")/../../tools/wine-env.sh"
-
-WINDOW=""
-PROGRAM_PID=""
-XCLIP_PID=""
-FAILURES=0
-
-fail() {
-  echo "FAIL [$CASE]: $*"
-  FAILURES=$((FAILURES + 1))
-}
-
-cleanup() {
-  [ -n "$XCLIP_PID" ] && kill "$XCLIP_PID" 2>/dev/null || true
-  [ -n "$PROGRAM_PID" ] && kill "$PROGRAM_PID" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-start_calculator() {
-  wine "$PROGRAM" &
-  PROGRAM_PID=$!
-  WINDOW=$(timeout 20 xdotool search --sync --name '^Ternwick \(v' | head -n 1)
-  [ -n "$WINDOW" ] || { echo "FAIL [$CASE]: the window did not appear"; exit 1; }
-  # XTEST keys reach the window only once it has the X input focus.
-  xdotool windowfocus --sync "$WINDOW"
-}
-
-type_keys() { xdotool type --delay 40 "$1"; }
-press() { xdotool key --delay 40 "$@"; }
-
-# Copies with Ctrl+C and compares the X clipboard with the expected text.
-expect_copy() {
-  local expected=$1 actual=""
-  press ctrl+c
-  for _ in $(seq 30); do
-    actual=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$actual" = "$expected" ] && return 0
-    sleep 0.1
-  done
-  fail "clipboard holds '$actual', expected '$expected'"
-}
-
-put_on_x_clipboard() {
-  printf '%s' "$1" | xclip -i -selection clipboard &
-  XCLIP_PID=$!
-  for _ in $(seq 30); do
-    [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the X clipboard never offered '$1'"
-}
-
-window_size() {
-  xdotool getwindowgeometry "$WINDOW" | sed -n 's/.*Geometry: //p'
-}
-
-# Alt+F4 closes the window; the process must end by itself with code 0.
-close_with_alt_f4() {
-  press alt+F4
-  local code=0
-  wait "$PROGRAM_PID" || code=$?
-  PROGRAM_PID=""
-  [ "$code" -eq 0 ] || fail "exit code $code after Alt+F4"
-}
+. "$(dirname "$0")/x_driver.sh"
+trap stop_program EXIT
 
 case_chain() {
   type_keys "2+3*4="
@@ -126,18 +65,6 @@ case_accelerators() {
   expect_copy "7"
 }
 
-wait_for_window() {
-  timeout 10 xdotool search --sync --name "$1" >/dev/null || fail "no window named '$1'"
-}
-
-wait_for_no_window() {
-  for _ in $(seq 50); do
-    xdotool search --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window named '$1' is still open"
-}
-
 case_dialogs() {
   press alt+slash
   wait_for_window '^About$'
@@ -151,7 +78,7 @@ case_dialogs() {
   expect_copy "9"
 }
 
-start_calculator
+start_program 20 wine "$PROGRAM"
 "case_${CASE//-/_}"
 close_with_alt_f4
 [ "$FAILURES" -eq 0 ] || exit 1

@@ -89,6 +89,8 @@ TEST_F(AboutBox, ShowsVersionAndBlueUnderlinedLinks)
             LOGFONTA description = {};
             GetObjectA(font, sizeof description, &description);
             EXPECT_TRUE(description.lfUnderline) << "link " << id;
+            LONG_PTR style = GetWindowLongPtrA(Link(dialog, id), GWL_STYLE);
+            EXPECT_EQ(style & (WS_GROUP | SS_NOTIFY), WS_GROUP | SS_NOTIFY) << "link " << id;
             StaticColours colours = AskStaticColours(dialog, Link(dialog, id));
             EXPECT_EQ(colours.text, RGB(0, 0, 255)) << "link " << id;
             EXPECT_EQ(colours.backgroundMode, TRANSPARENT) << "link " << id;

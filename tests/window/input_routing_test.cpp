@@ -161,7 +161,7 @@ TEST_F(InputRouting, ClicksSelectTheRowOfTheirBand)
         {0, 26, ROW_HEX}, {0, 27, ROW_DEC}, {0, 51, ROW_DEC}, {0, 52, ROW_BIN},
         {0, 0, ROW_HEX}, {0, 79, ROW_BIN},
         {CMD_VIEW_HEX, 10, ROW_DEC}, {CMD_VIEW_HEX, 30, ROW_BIN},
-        {CMD_VIEW_DEC, 30, ROW_BIN}, {CMD_VIEW_BIN, 51, ROW_DEC},
+        {CMD_VIEW_DEC, 30, ROW_BIN}, {CMD_VIEW_BIN, 51, ROW_DEC}, {CMD_VIEW_BIN, 53, ROW_DEC},
     };
     for (const Click& c : clicks) {
         StopCalculator();
