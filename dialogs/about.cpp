@@ -1,6 +1,6 @@
 #include "dialogs/about.h"
 
-#include <string.h>
+#include <stdio.h>
 
 #include "resources/resource.h"
 
@@ -61,8 +61,7 @@ void OpenClickedLink(HWND dialog, WPARAM wParam, LPARAM lParam)
         OpenShellAddress(WEB_SITE_ADDRESS);
     if (control == GetDlgItem(dialog, IDC_LINK_MAIL)) {
         char address[sizeof MAILTO + sizeof CONTACT_MAIL_ADDRESS];
-        strcpy(address, MAILTO);
-        strcat(address, CONTACT_MAIL_ADDRESS);
+        snprintf(address, sizeof address, "%s%s", MAILTO, CONTACT_MAIL_ADDRESS);
         OpenShellAddress(address);
     }
 }
