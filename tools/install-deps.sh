@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Ternwick need:
 # GoogleTest, the mingw-w64 cross compiler and clang with lld as the second
-# one, Wine, a headless X server and the X tools the end-to-end tests drive
-# the program with. Quick when all is present.
+# one, Wine, a headless X server, the X tools the end-to-end tests drive the
+# program with, and the desktop entry checker. Quick when all is present.
 set -euo pipefail
 
 PACKAGES=(
   cmake g++ make python3 googletest libgtest-dev libbenchmark-dev clang lld
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xdotool xclip imagemagick
+  wine wine64 fonts-wine xvfb xdotool xclip imagemagick desktop-file-utils
 )
 
 missing=()

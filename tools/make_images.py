@@ -3,6 +3,8 @@
 resources/art, so every picture in the program has a readable source.
 
     make_images.py icon OUT.ico MAP.txt [MAP.txt ...]   one image per map
+    make_images.py png OUT.png SCALE MAP.txt   the map as a PNG, each pixel
+                                               a SCALE x SCALE square
     make_images.py logo OUT.bmp       the About box picture, 48x48, 8 bits
     make_images.py divider OUT.bmp    the About box rule, 560x9, 4 bits
 
@@ -12,6 +14,7 @@ two bitmaps are drawn here from rectangles and circles.
 """
 import struct
 import sys
+import zlib
 
 PALETTE16 = [
     (0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
@@ -71,6 +74,28 @@ def write_icon(out, maps):
         offset += len(image)
     data += b''.join(image for _, _, image in images)
     open(out, 'wb').write(data)
+
+
+def png_chunk(kind, data):
+    return struct.pack('>I', len(data)) + kind + data + \
+        struct.pack('>I', zlib.crc32(kind + data))
+
+
+def write_png(out, path, scale):
+    """The map as 8-bit RGBA, '.' fully transparent, for desktop launchers."""
+    rows = read_map(path)
+    raw = bytearray()
+    for row in rows:
+        line = bytearray(b'\0')   # filter type: none
+        for ch in row:
+            r, g, b = PALETTE16[COLOURS[ch]]
+            line += bytes((r, g, b, 0 if ch == '.' else 255)) * scale
+        raw += bytes(line) * scale
+    width, height = len(rows[0]) * scale, len(rows) * scale
+    header = struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)
+    open(out, 'wb').write(b'\x89PNG\r\n\x1a\n' + png_chunk(b'IHDR', header) +
+                          png_chunk(b'IDAT', zlib.compress(bytes(raw), 9)) +
+                          png_chunk(b'IEND', b''))
 
 
 def write_bitmap(out, pixels, bits, colours):
@@ -148,6 +173,8 @@ def draw_divider():
 def main(argv):
     if len(argv) >= 4 and argv[1] == 'icon':
         write_icon(argv[2], argv[3:])
+    elif len(argv) == 5 and argv[1] == 'png' and argv[3].isdigit():
+        write_png(argv[2], argv[4], int(argv[3]))
     elif len(argv) == 3 and argv[1] == 'logo':
         pixels, colours = draw_logo()
         write_bitmap(argv[2], pixels, 8, colours)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds Ternwick and starts it under Wine. On a machine with a display the
-# window opens there; without one it runs in a private headless X server and
-# a screenshot shows what started.
+# Builds Ternwick and starts it under Wine. On a display the calculator opens
+# as an ordinary window that the window manager frames; without a display it
+# runs in a private headless X server and a screenshot shows what started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,22 +9,23 @@ bash tools/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target ternwick -j "$(nproc)"
 
-export WINEPREFIX="$PWD/build/win64/wineprefix"
+# Running has a prefix of its own: the tests' prefix leaves windows
+# unmanaged, which on a desktop would give them no frame and no caption.
+export WINEPREFIX="$PWD/build/wineprefix-run"
 . tools/wine-env.sh
 PROGRAM=build/win64/app/ternwick.exe
-# Wine's own desktop window draws the frame and caption that a window
-# manager would otherwise draw.
-DESKTOP="explorer /desktop=Ternwick,760x240"
 
 if [ -n "${DISPLAY:-}" ]; then
-  ensure_wine_prefix
-  exec wine $DESKTOP "$PROGRAM"
+  ensure_wine_prefix managed
+  exec wine "$PROGRAM"
 fi
 
+# With no window manager to draw the frame, Wine's own desktop window holds
+# the calculator, so the screenshot shows its caption and menu.
 trap 'stop_wine_services; stop_private_x' EXIT
 start_private_x
-ensure_wine_prefix
-wine $DESKTOP "$PROGRAM" &
+ensure_wine_prefix managed
+wine explorer /desktop=Ternwick,760x240 "$PROGRAM" &
 sleep 4
 SHOT=build/win64/ternwick-screenshot.png
 import -window root -crop 760x240+0+0 "$SHOT"

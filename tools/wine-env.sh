@@ -1,25 +1,31 @@
 # Sourced by the scripts that run Windows programs: the Wine settings, the
-# build tree's own prefix, and a private headless X server when there is no
+# making of a prefix, and a private headless X server when there is no
 # display. Callers set WINEPREFIX before sourcing.
 
 export WINEDEBUG=-all
-# Nothing may ask for Mono or Gecko while a prefix is made.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Nothing may ask for Mono or Gecko while a prefix is made, and Wine adds
+# no menu entries of its own to the desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # Creates the prefix on first use. A crashing program must not wait in
-# Wine's crash dialog, so the dialog is switched off. Without a window
-# manager Wine waits two seconds for one at every window it hides or
-# destroys, unless its windows are left unmanaged. Debian's Wine does not
+# Wine's crash dialog, so the dialog is switched off. Debian's Wine does not
 # find its own fonts; copied into the prefix, the stock fonts are those of
 # Windows (the fixed font is Courier, 8 pixels a character).
+#   ensure_wine_prefix            for the tests: windows left unmanaged
+#   ensure_wine_prefix managed    for daily use: the window manager frames them
+# Without a window manager Wine waits two seconds for one at every window it
+# hides or destroys, unless its windows are left unmanaged; on a desktop the
+# window manager draws the frame and caption of managed windows.
 ensure_wine_prefix() {
+  local managed=N
+  [ "${1:-}" = managed ] && managed=Y
   [ -f "$WINEPREFIX/.ternwick-ready" ] && return 0
   echo "wine: creating the prefix $WINEPREFIX (takes a few seconds, once)"
   mkdir -p "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
     >/dev/null 2>&1
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   wineserver -k
