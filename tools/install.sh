@@ -94,7 +94,8 @@ install_ternwick() {
     build_dir=build/win64
   fi
   mkdir -p "$APP_DIR"
-  cp "$build_dir/app/ternwick.exe" tools/wine-env.sh "$APP_DIR/"
+  # A new file, not one rewritten in place: a running copy keeps its own.
+  install -m 644 "$build_dir/app/ternwick.exe" tools/wine-env.sh "$APP_DIR/"
   write_launcher
   write_desktop_entry
   write_icons

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Ternwick and runs every test: the engine natively, then the engine,
 # window, end-to-end and release-archive tests as Windows programs under
-# Wine, once as built by mingw-w64 GCC and once as built by clang.
+# Wine, once as built by mingw-w64 GCC and once as built by clang (the
+# desktop install test, which checks the scripts, runs only once).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
