@@ -1,6 +1,10 @@
 # Compile and link options by compiler, as interface libraries that targets
-# link to: GCC and Clang take the GNU spellings, MSVC its own.
-set(IS_MSVC "$<CXX_COMPILER_ID:MSVC>")
+# link to: GCC and clang take the GNU spellings, MSVC and clang-cl MSVC's.
+if(MSVC)
+    set(IS_MSVC 1)
+else()
+    set(IS_MSVC 0)
+endif()
 set(IS_GNU_LIKE "$<NOT:${IS_MSVC}>")
 
 if(WIN32 AND NOT MSVC)
@@ -26,7 +30,7 @@ target_compile_options(ternwick_warnings INTERFACE
 add_library(ternwick_product_options INTERFACE)
 target_link_libraries(ternwick_product_options INTERFACE ternwick_warnings)
 target_compile_options(ternwick_product_options INTERFACE
-    "$<${IS_MSVC}:/GR-;/D_HAS_EXCEPTIONS=0>"
+    "$<${IS_MSVC}:/GR->"
     "$<${IS_GNU_LIKE}:-fno-exceptions;-fno-rtti;-ffunction-sections;-fdata-sections>")
 
 # Test programs: GoogleTest and the standard containers want exceptions.
