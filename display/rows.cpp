@@ -75,8 +75,9 @@ void HandleNavigationKey(unsigned key)
 void SelectRowAtY(int y)
 {
     int band = y < SECOND_ROW_Y - BAND_MARGIN ? 0 : y < THIRD_ROW_Y - BAND_MARGIN ? 1 : 2;
-    if (band > VisibleRowCount() - 1)
-        band = VisibleRowCount() - 1;
+    int lastBand = VisibleRowCount() - 1;
+    if (band > lastBand)
+        band = lastBand;
     RowIndex row = IsRowVisible(ROW_HEX) ? ROW_HEX : NextVisibleRow(ROW_HEX);
     for (int i = 0; i < band; i++)
         row = NextVisibleRow(row);
