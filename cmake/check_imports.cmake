@@ -1,6 +1,9 @@
-# Fails the build when PROGRAM imports a DLL that is not part of Windows.
-set(SYSTEM_DLLS KERNEL32.dll USER32.dll GDI32.dll COMCTL32.dll SHELL32.dll msvcrt.dll
-    ADVAPI32.dll)
+# Fails the build when PROGRAM imports a DLL that is not part of Windows, or
+# imports by name one of the functions in FORBIDDEN_FUNCTIONS (a list; for
+# example those newer than the oldest Windows the program must start on).
+#   cmake -DOBJDUMP=... -DPROGRAM=... [-DFORBIDDEN_FUNCTIONS=a;b] -P check_imports.cmake
+set(SYSTEM_DLLS KERNEL32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL SHELL32.DLL MSVCRT.DLL
+    ADVAPI32.DLL)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "objdump could not read ${PROGRAM}")
@@ -10,14 +13,14 @@ foreach(line IN LISTS lines)
     string(REPLACE "DLL Name: " "" dll "${line}")
     string(STRIP "${dll}" dll)
     string(TOUPPER "${dll}" upper)
-    set(allowed FALSE)
-    foreach(system IN LISTS SYSTEM_DLLS)
-        string(TOUPPER "${system}" system_upper)
-        if(upper STREQUAL system_upper)
-            set(allowed TRUE)
-        endif()
-    endforeach()
-    if(NOT allowed)
+    if(NOT upper IN_LIST SYSTEM_DLLS)
         message(FATAL_ERROR "${PROGRAM} imports ${dll}, which is not a system DLL")
+    endif()
+endforeach()
+# objdump lists each imported function on a line of its own, after its
+# hint number.
+foreach(function IN LISTS FORBIDDEN_FUNCTIONS)
+    if(dump MATCHES "[ \t]${function}\n")
+        message(FATAL_ERROR "${PROGRAM} imports ${function}, which older Windows lacks")
     endif()
 endforeach()

@@ -88,9 +88,9 @@ LAUNCHER
 install_ternwick() {
   local build_dir=${TERNWICK_BUILD_DIR:-}
   if [ -z "$build_dir" ]; then
-    bash tools/install-deps.sh
-    cmake --preset win64 >/dev/null
-    cmake --build --preset win64 --target ternwick -j "$(nproc)"
+    bash tools/install-deps.sh run
+    . tools/cmake-build.sh
+    configure_and_build win64 ternwick
     build_dir=build/win64
   fi
   mkdir -p "$APP_DIR"

@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target ternwick -j "$(nproc)"
+bash tools/install-deps.sh run
+. tools/cmake-build.sh
+configure_and_build win64 ternwick
 
 # Running has a prefix of its own: the tests' prefix leaves windows
 # unmanaged, which on a desktop would give them no frame and no caption.
@@ -20,15 +20,31 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$PROGRAM"
 fi
 
+# Waits until the calculator's window is mapped and two screenshots a
+# moment apart agree: then it is drawn.
+take_screenshot_when_drawn() {
+  local shot=$1 previous
+  previous=$(mktemp --suffix=.png)
+  timeout 60 xdotool search --sync --onlyvisible --name '^Ternwick \(v' >/dev/null || true
+  for _ in $(seq 50); do
+    import -window root -crop 760x240+0+0 "$shot"
+    if [ "$(identify -format '%k' "$shot")" -gt 4 ] && cmp -s "$shot" "$previous"; then
+      break
+    fi
+    cp "$shot" "$previous"
+    sleep 0.2
+  done
+  rm -f "$previous"
+}
+
 # With no window manager to draw the frame, Wine's own desktop window holds
 # the calculator, so the screenshot shows its caption and menu.
 trap 'stop_wine_services; stop_private_x' EXIT
 start_private_x
 ensure_wine_prefix managed
 wine explorer /desktop=Ternwick,760x240 "$PROGRAM" &
-sleep 4
 SHOT=build/win64/ternwick-screenshot.png
-import -window root -crop 760x240+0+0 "$SHOT"
+take_screenshot_when_drawn "$SHOT"
 echo "No display here: Ternwick runs in a private X server ($DISPLAY); its window is not visible."
 echo "Screenshot of the started calculator: $SHOT"
 if [ -t 0 ]; then

@@ -1,38 +1,39 @@
 #!/usr/bin/env bash
-# Builds Ternwick and runs every test: the engine natively, then the engine,
-# window, end-to-end and release-archive tests as Windows programs under
-# Wine, once as built by mingw-w64 GCC and once as built by clang (the
-# desktop install test, which checks the scripts, runs only once).
+# Builds Ternwick and runs every test: the engine and the scripts natively,
+# then the engine, window, end-to-end and release-archive tests as Windows
+# programs under Wine, once as built by mingw-w64 GCC and once as built by
+# clang (the desktop install test, which checks the scripts, runs once).
+# Wine runs on a private headless X server, never on the user's desktop;
+# the test prefix is made while the compilers run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/install-deps.sh
-JOBS=$(nproc)
+bash tools/install-deps.sh test
+. tools/cmake-build.sh
 WINDOWS_PRESETS=(win64 win64-clang)
+mkdir -p build
 
-echo "== native: configure, build, test"
-cmake --preset native >/dev/null
-cmake --build --preset native -j "$JOBS"
-ctest --preset native -j "$JOBS"
+cmake --preset win64 >/dev/null
+TEST_HOME=$(cmake -N -L build/win64 2>/dev/null | sed -n 's/^TERNWICK_WINE_TEST_HOME:PATH=//p')
+SESSION_LOG=build/test-session.log
+bash tools/test-session.sh up "$TEST_HOME" --hold >"$SESSION_LOG" 2>&1 &
+SESSION_PID=$!
+trap 'wait "$SESSION_PID" 2>/dev/null; bash tools/test-session.sh down "$TEST_HOME" --hold' EXIT
+
+echo "== native: build, test"
+configure_and_build native engine_tests
+ctest --preset native -j "$(nproc)"
 
 for preset in "${WINDOWS_PRESETS[@]}"; do
-  echo "== $preset: configure, build"
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$JOBS"
+  echo "== $preset: build, package"
+  configure_and_build "$preset" all package
 done
 
-# Both cross builds run their tests in one prefix (see the toolchain files).
-export WINEPREFIX="$PWD/build/wineprefix-test"
-. tools/wine-env.sh
-trap 'stop_wine_services; stop_private_x' EXIT
-# The end-to-end tests type into the screen and own the clipboard: they get
-# an X server of their own, never the user's desktop.
-unset DISPLAY
-start_private_x
-ensure_wine_prefix
-start_wine_services
-
+if ! wait "$SESSION_PID"; then
+  cat "$SESSION_LOG" >&2
+  exit 1
+fi
 for preset in "${WINDOWS_PRESETS[@]}"; do
-  echo "== $preset: test under Wine on display $DISPLAY"
-  ctest --preset "$preset" -j "$JOBS"
+  echo "== $preset: test under Wine"
+  ctest --preset "$preset" -j "$(nproc)"
 done

@@ -1,69 +1,121 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run Windows programs: the Wine settings, the
-# making of a prefix, and a private headless X server when there is no
-# display. Callers set WINEPREFIX before sourcing.
+# making of a prefix and a private headless X server. Callers set
+# WINEPREFIX before sourcing.
 
 export WINEDEBUG=-all
 # Nothing may ask for Mono or Gecko while a prefix is made, and Wine adds
 # no menu entries of its own to the desktop.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# Creates the prefix on first use. A crashing program must not wait in
-# Wine's crash dialog, so the dialog is switched off. Debian's Wine does not
-# find its own fonts; copied into the prefix, the stock fonts are those of
-# Windows (the fixed font is Courier, 8 pixels a character).
-#   ensure_wine_prefix            for the tests: windows left unmanaged
-#   ensure_wine_prefix managed    for daily use: the window manager frames them
+# Wine's data folder (fonts, wine.inf) lies beside its programs; Debian's
+# packages put it in /usr/share/wine. WINE_DATA_DIR overrides the search.
+find_wine_data_dir() {
+  local wine_bin candidate
+  wine_bin=$(command -v wine 2>/dev/null || true)
+  for candidate in "${WINE_DATA_DIR:-}" \
+      "${wine_bin:+$(dirname "$(readlink -f "$wine_bin")")/../share/wine}" \
+      /usr/share/wine /usr/local/share/wine /opt/wine-stable/share/wine; do
+    [ -n "$candidate" ] && [ -d "$candidate/fonts" ] && { echo "$candidate"; return 0; }
+  done
+  return 1
+}
+
+# Debian's Wine does not find its own fonts; copied into the prefix, the
+# stock fonts are those of Windows (the fixed font is Courier, 8 pixels a
+# character). The tests pin that look, so for them a missing font folder
+# is an error; for daily use the program runs with whatever Wine finds.
+copy_wine_fonts() {
+  local kind=$1 data_dir
+  if data_dir=$(find_wine_data_dir); then
+    cp "$data_dir"/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    return 0
+  fi
+  if [ "$kind" = test ]; then
+    echo "wine: Wine's font folder was not found; the tests need its 8-pixel Courier" \
+      "(set WINE_DATA_DIR to the folder that holds fonts/)" >&2
+    return 1
+  fi
+  echo "wine: warning: Wine's font folder was not found; Ternwick uses the fonts Wine finds" >&2
+}
+
+# Creates the prefix on first use, under a lock so that two first uses at
+# once neither clash nor stop each other's programs. A crashing program
+# must not wait in Wine's crash dialog, so the dialog is switched off.
+#   ensure_wine_prefix test [LOGPIXELS]   for the tests: windows unmanaged
+#   ensure_wine_prefix managed            for daily use: the window manager
+#                                         frames them
 # Without a window manager Wine waits two seconds for one at every window it
 # hides or destroys, unless its windows are left unmanaged; on a desktop the
 # window manager draws the frame and caption of managed windows.
 ensure_wine_prefix() {
-  local managed=N
-  [ "${1:-}" = managed ] && managed=Y
+  local kind=$1 log_pixels=${2:-} managed=N
+  [ "$kind" = managed ] && managed=Y
   [ -f "$WINEPREFIX/.ternwick-ready" ] && return 0
-  echo "wine: creating the prefix $WINEPREFIX (takes a few seconds, once)"
   mkdir -p "$WINEPREFIX"
-  wineboot --init >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
-    >/dev/null 2>&1
-  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-  wineserver -k
-  touch "$WINEPREFIX/.ternwick-ready"
+  (
+    flock 9
+    [ -f "$WINEPREFIX/.ternwick-ready" ] && exit 0
+    echo "wine: creating the prefix $WINEPREFIX (takes a few seconds, once)"
+    wineboot --init >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
+      >/dev/null 2>&1
+    [ -z "$log_pixels" ] || set_prefix_log_pixels "$log_pixels"
+    copy_wine_fonts "$kind"
+    # The registry reaches the disk when the prefix's server ends by itself.
+    wineserver -w
+    touch "$WINEPREFIX/.ternwick-ready"
+  ) 9>"$WINEPREFIX/.ternwick-lock"
 }
 
-# Starts Xvfb on a free display number when DISPLAY is unset; stop_private_x
-# ends it again.
+# The screen's DPI as Wine reports it to every window.
+set_prefix_log_pixels() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >/dev/null 2>&1
+}
+
+# Starts Xvfb on a display number it picks itself, so two runs never race
+# for one; exports DISPLAY. stop_private_x ends it again.
 PRIVATE_X_PID=""
 start_private_x() {
-  [ -n "${DISPLAY:-}" ] && return 0
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    PRIVATE_X_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && return 0
-      sleep 0.1
-    done
-    echo "wine: Xvfb did not start on :$n" >&2
-    return 1
+  local number_file number=""
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    3>"$number_file" </dev/null >/dev/null 2>&1 &
+  PRIVATE_X_PID=$!
+  for _ in $(seq 100); do
+    # The number is complete once its line ends.
+    if [ "$(tail -c 1 "$number_file" | od -An -c | tr -d ' ')" = '\n' ]; then
+      number=$(head -n 1 "$number_file")
+      break
+    fi
+    kill -0 "$PRIVATE_X_PID" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "wine: no free X display number" >&2
-  return 1
+  rm -f "$number_file"
+  if [ -z "$number" ]; then
+    echo "wine: Xvfb did not start" >&2
+    stop_private_x
+    return 1
+  fi
+  export DISPLAY=":$number"
 }
 
 stop_private_x() {
-  [ -n "$PRIVATE_X_PID" ] && kill "$PRIVATE_X_PID" 2>/dev/null
+  if [ -n "$PRIVATE_X_PID" ]; then
+    kill "$PRIVATE_X_PID" 2>/dev/null || true
+  fi
   PRIVATE_X_PID=""
 }
 
-# Wine's background services inherit the stderr of the first Wine process;
-# starting them once here keeps every test from waiting for them.
+# Wine's background services inherit the output of the first Wine process;
+# starting them once, detached from every output, keeps each program from
+# waiting for them and lets a caller's pipe close.
 start_wine_services() {
-  wineserver -p
-  wine wineboot >/dev/null 2>&1 </dev/null
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine wineboot </dev/null >/dev/null 2>&1
 }
 
 stop_wine_services() {

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real ternwick.exe: started under Wine on the test
-# run's X server, driven by X keyboard input, read back through the X
+# session's X server, driven by X keyboard input, read back through the X
 # clipboard, as a user would use it.
 #   e2e.sh PROGRAM.exe WINEPREFIX OUTPUT_DIR CASE
+# The prefix is one of the test home's, beside its display record.
 set -euo pipefail
 PROGRAM=$1
 export WINEPREFIX=$2
 OUTPUT_DIR=$3
 CASE=$4
-. "$(dirname "$0")/../../tools/wine-env.sh"
+TOOLS=$(dirname "$0")/../../tools
+. "$TOOLS/wine-env.sh"
+. "$TOOLS/test-display.sh"
 . "$(dirname "$0")/x_driver.sh"
+use_test_display "$(dirname "$WINEPREFIX")"
 trap stop_program EXIT
 
 case_chain() {

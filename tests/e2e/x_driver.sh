@@ -1,6 +1,8 @@
-# Sourced by the end-to-end tests: starts a program on the test run's X
-# server, drives it with X keyboard input as a user would, reads the X
-# clipboard, and closes it with Alt+F4. Callers set CASE first.
+# shellcheck shell=bash
+# Sourced by the end-to-end tests: starts a program on the test session's
+# private X server, drives it with X keyboard input as a user would, reads
+# the X clipboard, and closes it with Alt+F4. Callers set CASE first and
+# call use_test_display (tools/test-display.sh) before driving anything.
 
 WINDOW=""
 PROGRAM_PID=""
@@ -40,7 +42,7 @@ start_program() {
   shift
   "$@" &
   PROGRAM_PID=$!
-  WINDOW=$(timeout "$seconds" xdotool search --sync --name '^Ternwick \(v' | head -n 1)
+  WINDOW=$(timeout "$seconds" xdotool search --sync --name '^Ternwick \(v' | head -n 1) || true
   [ -n "$WINDOW" ] || { echo "FAIL [$CASE]: the window did not appear"; exit 1; }
   focus_window "$WINDOW"
 }
@@ -61,7 +63,8 @@ expect_copy() {
 }
 
 put_on_x_clipboard() {
-  printf '%s' "$1" | xclip -i -selection clipboard &
+  # -quiet keeps xclip in the foreground, so the pid is the one serving.
+  printf '%s' "$1" | xclip -quiet -i -selection clipboard >/dev/null 2>&1 &
   XCLIP_PID=$!
   for _ in $(seq 30); do
     [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null)" = "$1" ] && return 0

@@ -101,7 +101,8 @@ TEST_F(InputRouting, SingleVisibleRowStaysActive)
 TEST_F(InputRouting, OtherKeysDoNothing)
 {
     ValidateMainWindow();
-    for (WPARAM key : {(WPARAM)VK_LEFT, (WPARAM)VK_RIGHT, (WPARAM)VK_F7, (WPARAM)'A'}) {
+    for (WPARAM key : {(WPARAM)VK_TAB, (WPARAM)VK_LEFT, (WPARAM)VK_RIGHT, (WPARAM)VK_F7,
+                       (WPARAM)'A'}) {
         PressKey(key);
         EXPECT_EQ(g_calc.activeRow, ROW_HEX);
     }
