@@ -1,7 +1,9 @@
 # Fails the build when PROGRAM imports a DLL that is not part of Windows, or
-# imports by name one of the functions in FORBIDDEN_FUNCTIONS (a list; for
-# example those newer than the oldest Windows the program must start on).
-#   cmake -DOBJDUMP=... -DPROGRAM=... [-DFORBIDDEN_FUNCTIONS=a;b] -P check_imports.cmake
+# imports by name one of the functions in FORBIDDEN_FUNCTIONS (separated by
+# commas; for example those newer than the oldest Windows the program must
+# start on).
+#   cmake -DOBJDUMP=... -DPROGRAM=... [-DFORBIDDEN_FUNCTIONS=a,b] -P check_imports.cmake
+cmake_minimum_required(VERSION 3.25)
 set(SYSTEM_DLLS KERNEL32.DLL USER32.DLL GDI32.DLL COMCTL32.DLL SHELL32.DLL MSVCRT.DLL
     ADVAPI32.DLL)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
@@ -19,6 +21,7 @@ foreach(line IN LISTS lines)
 endforeach()
 # objdump lists each imported function on a line of its own, after its
 # hint number.
+string(REPLACE "," ";" FORBIDDEN_FUNCTIONS "${FORBIDDEN_FUNCTIONS}")
 foreach(function IN LISTS FORBIDDEN_FUNCTIONS)
     if(dump MATCHES "[ \t]${function}\n")
         message(FATAL_ERROR "${PROGRAM} imports ${function}, which older Windows lacks")
