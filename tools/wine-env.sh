@@ -76,6 +76,18 @@ set_prefix_log_pixels() {
     >/dev/null 2>&1
 }
 
+# Gives the prefix the desktop's scale: Xft.dpi, where the desktop sets it
+# and the prefix holds another value. Wine then reports it to every window.
+follow_desktop_dpi() {
+  local dpi stored
+  dpi=$(xrdb -query 2>/dev/null | awk '$1 == "Xft.dpi:" { printf "%d", $2 }')
+  [ -n "$dpi" ] && [ "$dpi" -gt 0 ] || return 0
+  stored=$(awk '/^\[/ { desktop = ($0 ~ /^\[Control Panel\\\\Desktop\]/) }
+                desktop && sub(/^"LogPixels"=dword:/, "") { print }' \
+             "$WINEPREFIX/user.reg" 2>/dev/null)
+  [ "$dpi" = "$((16#${stored:-60}))" ] || set_prefix_log_pixels "$dpi"
+}
+
 # Starts Xvfb on a display number it picks itself, so two runs never race
 # for one; exports DISPLAY. stop_private_x ends it again.
 PRIVATE_X_PID=""
@@ -114,7 +126,8 @@ stop_private_x() {
 # starting them once, detached from every output, keeps each program from
 # waiting for them and lets a caller's pipe close.
 start_wine_services() {
-  wineserver -p </dev/null >/dev/null 2>&1
+  # A server already running for the prefix answers with an error: it stays.
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   wine wineboot </dev/null >/dev/null 2>&1
 }
 
