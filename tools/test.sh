@@ -3,14 +3,14 @@
 # then the engine, window, end-to-end and release-archive tests as Windows
 # programs under Wine, once as built by mingw-w64 GCC and once as built by
 # clang (the desktop install test, which checks the scripts, runs once).
-# Wine runs on a private headless X server, never on the user's desktop;
-# the test prefix is made while the compilers run.
+# Wine runs on a private headless X server, never on the user's desktop.
+# The test prefixes are made while the compilers run, and the clang build
+# runs while GCC's programs are tested.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh test
 . tools/cmake-build.sh
-WINDOWS_PRESETS=(win64 win64-clang)
 mkdir -p build
 
 cmake --preset win64 >/dev/null
@@ -18,22 +18,32 @@ TEST_HOME=$(cmake -N -L build/win64 2>/dev/null | sed -n 's/^TERNWICK_WINE_TEST_
 SESSION_LOG=build/test-session.log
 bash tools/test-session.sh up "$TEST_HOME" --hold >"$SESSION_LOG" 2>&1 &
 SESSION_PID=$!
-trap 'wait "$SESSION_PID" 2>/dev/null; bash tools/test-session.sh down "$TEST_HOME" --hold' EXIT
+CLANG_PID=""
+trap 'wait $SESSION_PID $CLANG_PID 2>/dev/null; bash tools/test-session.sh down "$TEST_HOME" --hold' EXIT
+
+# Waits for a job started in the background; shows its log if it failed.
+wait_for() {
+  local pid=$1 log=$2
+  wait "$pid" && return 0
+  cat "$log" >&2
+  exit 1
+}
 
 echo "== native: build, test"
 configure_and_build native engine_tests
 ctest --preset native -j "$(nproc)"
 
-for preset in "${WINDOWS_PRESETS[@]}"; do
-  echo "== $preset: build, package"
-  configure_and_build "$preset" all package
-done
+echo "== win64: build, package"
+configure_and_build win64 all package
+wait_for "$SESSION_PID" "$SESSION_LOG"
 
-if ! wait "$SESSION_PID"; then
-  cat "$SESSION_LOG" >&2
-  exit 1
-fi
-for preset in "${WINDOWS_PRESETS[@]}"; do
-  echo "== $preset: test under Wine"
-  ctest --preset "$preset" -j "$(nproc)"
-done
+echo "== win64-clang: build, package (log: build/win64-clang.log)"
+CLANG_LOG=build/win64-clang.log
+(configure_and_build win64-clang all package) >"$CLANG_LOG" 2>&1 &
+CLANG_PID=$!
+
+echo "== win64: test under Wine"
+ctest --preset win64 -j "$(nproc)"
+wait_for "$CLANG_PID" "$CLANG_LOG"
+echo "== win64-clang: test under Wine"
+ctest --preset win64-clang -j "$(nproc)"

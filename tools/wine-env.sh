@@ -64,8 +64,9 @@ ensure_wine_prefix() {
       >/dev/null 2>&1
     [ -z "$log_pixels" ] || set_prefix_log_pixels "$log_pixels"
     copy_wine_fonts "$kind"
-    # The registry reaches the disk when the prefix's server ends by itself.
-    wineserver -w
+    # Ending the server writes the registry to disk; while the lock is held
+    # no other program runs in a prefix that is not ready yet.
+    wineserver -k
     touch "$WINEPREFIX/.ternwick-ready"
   ) 9>"$WINEPREFIX/.ternwick-lock"
 }
