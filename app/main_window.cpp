@@ -5,6 +5,7 @@
 #include "dialogs/about.h"
 #include "dialogs/reference_windows.h"
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "display/rows.h"
 #include "engine/operators.h"
 #include "resources/resource.h"
@@ -85,6 +86,25 @@ void PaintMainWindow(HWND window)
     EndPaint(window, &paint);
 }
 
+// The window keeps the position Windows suggests for the new scale and
+// takes the size its rows need there.
+void HandleDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    const RECT* suggested = (const RECT*)lParam;
+    SetWindowPos(window, NULL, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleMainWindow(window, LOWORD(wParam));
+    Refresh();
+}
+
+// Fonts made for the scale go with the window; the loop ends after it.
+void HandleDestroy()
+{
+    ReleaseRowFont();
+    ReleaseStatusFont();
+    PostQuitMessage(0);
+}
+
 } // namespace
 
 void Refresh()
@@ -104,7 +124,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CAPTURECHANGED: ClearBitHover(); return 0;
     case WM_SIZE: ForwardSizeToStatusBar(wParam, lParam); return 0;
     case WM_PAINT: PaintMainWindow(window); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DPICHANGED: HandleDpiChanged(window, wParam, lParam); return 0;
+    case WM_DESTROY: HandleDestroy(); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "display/layout.h"
 #include "display/menu_state.h"
+#include "display/metrics.h"
 #include "resources/resource.h"
 #include "statusbar/status_bar.h"
 
@@ -47,6 +48,7 @@ int CreateMainWindow(HINSTANCE instance, int showCommand)
     g_instance = instance;
     HWND window = CreateWindowExA(0, g_className, WINDOW_TITLE, MAIN_WINDOW_STYLE, WINDOW_X,
                                   WINDOW_Y, 0, 0, NULL, NULL, instance, NULL);
+    UpdateLayoutMetrics(WindowDpi(window));
     CreateStatusBar(window, instance);
     SizeMainWindow(window);
     UpdateMenuState();

@@ -19,6 +19,13 @@ HBRUSH g_aboutBrushes[BRUSH_COUNT];
 const int LINK_COUNT = 2;
 HFONT g_linkFonts[LINK_COUNT];
 int g_linkFontCount = 0;
+// The bitmaps drawn at twice the size, loaded when the box is drawn at
+// twice its base scale or more (192 DPI on Windows).
+const int LARGE_BITMAP_COUNT = 2;
+// The logo's place in the template and the height it is drawn at.
+const int LOGO_DIALOG_UNITS = 24;
+const int LOGO_HEIGHT = 48;
+HBITMAP g_largeBitmaps[LARGE_BITMAP_COUNT];
 WNDPROC g_previousWebLinkProc;
 WNDPROC g_previousMailLinkProc;
 
@@ -28,8 +35,31 @@ WNDPROC SubclassControl(HWND dialog, int controlId, WNDPROC procedure)
     return (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)procedure);
 }
 
+// The dialog manager scales the box with its font; its bitmaps follow at
+// the drawn size nearest the box's own scale: the logo's place, mapped from
+// dialog units, against the logo's base height. The bitmap the control had
+// is freed.
+void UseLargeBitmaps(HWND dialog)
+{
+    RECT logoPlace = {0, 0, LOGO_DIALOG_UNITS, LOGO_DIALOG_UNITS};
+    MapDialogRect(dialog, &logoPlace);
+    if (2 * logoPlace.bottom < 3 * LOGO_HEIGHT)
+        return;
+    const int controls[LARGE_BITMAP_COUNT] = {IDC_LOGO, IDC_DIVIDER};
+    const int bitmaps[LARGE_BITMAP_COUNT] = {IDB_LOGO_2X, IDB_DIVIDER_2X};
+    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
+    for (int i = 0; i < LARGE_BITMAP_COUNT; i++) {
+        g_largeBitmaps[i] = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmaps[i]));
+        HGDIOBJ previous = (HGDIOBJ)SendDlgItemMessageA(dialog, controls[i], STM_SETIMAGE,
+                                                        IMAGE_BITMAP, (LPARAM)g_largeBitmaps[i]);
+        if (previous != NULL && previous != g_largeBitmaps[i])
+            DeleteObject(previous);
+    }
+}
+
 void InitAboutDialog(HWND dialog)
 {
+    UseLargeBitmaps(dialog);
     for (HBRUSH& brush : g_aboutBrushes)
         brush = CreateSolidBrush(WHITE);
     UnderlineControlFont(dialog, IDC_LINK_WEB);
@@ -48,6 +78,11 @@ void ReleaseAboutResources()
     for (int i = 0; i < g_linkFontCount; i++)
         DeleteObject(g_linkFonts[i]);
     g_linkFontCount = 0;
+    for (HBITMAP& bitmap : g_largeBitmaps) {
+        if (bitmap != NULL)
+            DeleteObject(bitmap);
+        bitmap = NULL;
+    }
 }
 
 // A click notification (code 0) on a link opens its address; a double

@@ -1,5 +1,6 @@
 #include "display/layout.h"
 
+#include "display/metrics.h"
 #include "display/rows.h"
 #include "engine/format.h"
 #include "statusbar/status_bar.h"
@@ -9,7 +10,6 @@ namespace {
 const int FIELD_WIDTH_BIN = 79;   // 64 digits and 15 separators
 const int FIELD_WIDTH_DEC = 27;   // sign, 19 digits, 6 separators and a spare cell
 const int FIELD_WIDTH_HEX = 19;   // 16 digits and 3 separators
-const int HIGHLIGHT_MARGIN = 5;
 
 // The smallest field that holds the longest text of every visible row; 0
 // when no row is visible.
@@ -24,7 +24,9 @@ int FieldWidthForVisibleRows()
 // Client size the visible rows need, before any frame.
 SIZE RowsClientSize()
 {
-    SIZE size = {VALUE_X + g_highlightWidth + HIGHLIGHT_MARGIN, 2 + ROW_HEIGHT * VisibleRowCount()};
+    const LayoutMetrics& m = g_metrics;
+    SIZE size = {m.valueX + g_highlightWidth + m.highlightMargin,
+                 m.bottomMargin + m.rowHeight * VisibleRowCount()};
     return size;
 }
 
@@ -42,11 +44,11 @@ void SizeMainWindow(HWND window)
     int fieldWidth = FieldWidthForVisibleRows();
     if (fieldWidth != 0)
         SetFieldWidth(fieldWidth);
-    g_highlightWidth = FieldWidth() * CHAR_WIDTH + HIGHLIGHT_MARGIN;
+    g_highlightWidth = FieldWidth() * g_metrics.cellWidth + g_metrics.highlightMargin;
 
     SIZE client = RowsClientSize();
     RECT frame = {0, 0, client.cx, client.cy};
-    AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, TRUE);
+    AdjustFrameForDpi(&frame);
     int outerWidth = frame.right - frame.left;
     int outerHeight = frame.bottom - frame.top;
     if (g_statusBarVisible)
@@ -59,4 +61,11 @@ void SizeMainWindow(HWND window)
     normal.right = normal.left + outerWidth;
     normal.bottom = normal.top + outerHeight;
     SetWindowPlacement(window, &placement);
+}
+
+void ScaleMainWindow(HWND window, int dpi)
+{
+    UpdateLayoutMetrics(dpi);
+    ScaleStatusBar();
+    SizeMainWindow(window);
 }

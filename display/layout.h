@@ -1,5 +1,6 @@
-// The geometry of the main window: fixed layout constants, the sizing to the
-// visible rows and the status bar, and the painting of the rows.
+// The geometry of the main window: the layout's base values at 96 DPI (the
+// record in display/metrics.h scales them), the sizing to the visible rows
+// and the status bar, and the painting of the rows.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,7 @@ const int FIRST_ROW_Y = 7;
 const int VALUE_X = 40;
 const int HIGHLIGHT_BOTTOM = 17;
 const int LABEL_X = 0;
-// Assumed, never measured: every width is a multiple of it plus margins.
+// The cell of the stock fixed font; the record holds the measured one.
 const int CHAR_WIDTH = 8;
 
 // Recorded by the first sizing; every later use of the main window reads it.
@@ -20,5 +21,9 @@ extern int g_highlightWidth;
 // Records the window as the main window, recomputes the field width and
 // gives the window the size of the visible rows and the status bar.
 void SizeMainWindow(HWND window);
+// Lays the window out for a DPI: the row font and the record, the status
+// bar's font and height, then the size. Start-up and a change of scale
+// both run it.
+void ScaleMainWindow(HWND window, int dpi);
 
 void PaintRows(HDC dc);

@@ -1,6 +1,7 @@
 #include <string.h>
 
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "display/row_text.h"
 #include "display/rows.h"
 #include "engine/format.h"
@@ -10,19 +11,21 @@
 // is a black outline filled with white.
 void PaintRows(HDC dc)
 {
-    SelectObject(dc, GetStockObject(ANSI_FIXED_FONT));
-    int y = FIRST_ROW_Y;
+    const LayoutMetrics& m = g_metrics;
+    SelectObject(dc, RowFont());
+    int position = 0;
     char text[FORMAT_BUFFER_SIZE];
     for (int i = 0; i < ROW_COUNT; i++) {
         RowIndex row = (RowIndex)i;
         if (!IsRowVisible(row))
             continue;
+        int y = RowBandAt(position++, VisibleRowCount()).textY;
         if (row == g_calc.activeRow)
-            Rectangle(dc, VALUE_X - 2, y - 4, VALUE_X + g_highlightWidth, y + HIGHLIGHT_BOTTOM);
+            Rectangle(dc, m.valueX - m.highlightLeft, y - m.highlightTop,
+                      m.valueX + g_highlightWidth, y + m.highlightBottom);
         const char* label = g_displayRows[row].label;
-        TextOutA(dc, LABEL_X, y, label, (int)strlen(label));
+        TextOutA(dc, m.labelX, y, label, (int)strlen(label));
         FormatRowText(row, true, text);
-        TextOutA(dc, VALUE_X, y, text, (int)strlen(text));
-        y += ROW_HEIGHT;
+        TextOutA(dc, m.valueX, y, text, (int)strlen(text));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "display/menu_state.h"
 
 namespace {
@@ -9,12 +10,6 @@ namespace {
 const unsigned KEY_TAB = 9;
 const unsigned KEY_UP = 38;
 const unsigned KEY_DOWN = 40;
-
-// Text y of the second and third painted rows; a click band ends 5 pixels
-// above the text of the row below it.
-const int SECOND_ROW_Y = ROW_HEIGHT + FIRST_ROW_Y;
-const int THIRD_ROW_Y = 2 * ROW_HEIGHT + FIRST_ROW_Y;
-const int BAND_MARGIN = 5;
 
 } // namespace
 
@@ -74,10 +69,10 @@ void HandleNavigationKey(unsigned key)
 // that would wrap round to the top.
 void SelectRowAtY(int y)
 {
-    int band = y < SECOND_ROW_Y - BAND_MARGIN ? 0 : y < THIRD_ROW_Y - BAND_MARGIN ? 1 : 2;
-    int lastBand = VisibleRowCount() - 1;
-    if (band > lastBand)
-        band = lastBand;
+    int visibleRows = VisibleRowCount();
+    int band = 0;
+    while (band + 1 < visibleRows && y >= RowBandAt(band, visibleRows).bottom)
+        band++;
     RowIndex row = IsRowVisible(ROW_HEX) ? ROW_HEX : NextVisibleRow(ROW_HEX);
     for (int i = 0; i < band; i++)
         row = NextVisibleRow(row);

@@ -35,7 +35,12 @@
 #define IDC_LINK_WEB        1038
 #define IDC_LINK_MAIL       1039
 #define IDC_VERSION_TEXT    1045
+#define IDC_LOGO            1046
+#define IDC_DIVIDER         1047
 
 // Bitmaps
 #define IDB_LOGO            132
 #define IDB_DIVIDER         134
+// The same drawn at twice the size, for 192 DPI and up.
+#define IDB_LOGO_2X         136
+#define IDB_DIVIDER_2X      137

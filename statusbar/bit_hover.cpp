@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "display/rows.h"
 #include "statusbar/status_bar.h"
 
@@ -11,9 +12,6 @@ namespace {
 
 const UINT HOVER_INTERVAL_MS = 100;
 const int BIN_COLUMNS = 79;
-// The binary band runs from 3 pixels above the row's text to 17 below it.
-const int BAND_TOP_OFFSET = FIRST_ROW_Y - 3;
-const int BAND_HEIGHT = 20;
 
 // Bit number under each of the 79 cells of the binary row: 16 groups of four
 // digits, most significant first, with a separator (-1) after each group.
@@ -42,14 +40,18 @@ int SignificantBits(uint64_t value)
 
 int BitAtX(int x)
 {
-    // Truncation toward zero puts x from 33 to 39 into column 0 as well.
-    int column = (x - VALUE_X) / CHAR_WIDTH;
+    // Truncation toward zero puts the cell left of the value into column 0
+    // as well.
+    int column = (x - g_metrics.valueX) / g_metrics.cellWidth;
     return column < 0 || column >= BIN_COLUMNS ? -1 : COLUMN_MAP.bit[column];
 }
 
+// The band runs from a little above the binary row's text to the bottom of
+// its highlight.
 int BinaryBandTop()
 {
-    return BAND_TOP_OFFSET + ROW_HEIGHT * (IsRowVisible(ROW_HEX) + IsRowVisible(ROW_DEC));
+    int position = IsRowVisible(ROW_HEX) + IsRowVisible(ROW_DEC);
+    return RowBandAt(position, VisibleRowCount()).textY - g_metrics.hoverTop;
 }
 
 // The main window gets no mouse moves from outside its client area, so a
@@ -72,7 +74,7 @@ void UpdateBitHover(int x, int y)
     if (!g_statusBarVisible || !IsRowVisible(ROW_BIN))
         return;
     int top = BinaryBandTop();
-    if (y >= top && y <= top + BAND_HEIGHT) {
+    if (y >= top && y <= top + g_metrics.hoverHeight) {
         int bit = BitAtX(x);
         if (bit >= 0 && bit < SignificantBits(ShownValue()))
             snprintf(text, sizeof text, "      Bit %2.2d", bit);

@@ -5,13 +5,13 @@
 
 #include "app/startup.h"
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "display/menu_state.h"
 #include "display/rows.h"
 #include "resources/resource.h"
 
 namespace {
 
-const int PART_EDGES[] = {240, 368, 440};
 const char DATA_WIDTH_TEXT[] = "      Data Width = 64";
 const int LEADING_SPACES = 6;
 
@@ -31,6 +31,28 @@ bool IsHexRowAlone()
     return IsRowVisible(ROW_HEX) && !IsRowVisible(ROW_DEC) && !IsRowVisible(ROW_BIN);
 }
 
+typedef BOOL(WINAPI* SystemParametersInfoForDpiFunction)(UINT, UINT, void*, UINT, UINT);
+
+// Made for the DPI by every scaling; the bar keeps using it until the next.
+HFONT g_statusFont = NULL;
+
+// The system's status font at the DPI: asked for that DPI where Windows
+// can say, else the font at the system's DPI scaled to it. The DPI form
+// knows only the wide structure.
+HFONT MakeStatusFont(int dpi)
+{
+    const SystemParametersInfoForDpiFunction forDpi =
+        LookUpUser32<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    if (forDpi != NULL && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, (UINT)dpi))
+        return CreateFontIndirectW(&metrics.lfStatusFont);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return NULL;
+    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, dpi, WindowDpi(NULL));
+    return CreateFontIndirectW(&metrics.lfStatusFont);
+}
+
 } // namespace
 
 bool g_statusBarVisible = true;
@@ -44,13 +66,35 @@ void CreateStatusBar(HWND parent, HINSTANCE instance)
     g_statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_BORDER,
                                   0, 0, 0, 0, parent, (HMENU)(INT_PTR)STATUS_BAR_ID, instance,
                                   NULL);
+    ScaleStatusBar();
+}
+
+// The status font for the current DPI, part edges wide enough for its
+// texts, and the height the bar takes with that font.
+void ScaleStatusBar()
+{
     g_statusBarHeight = 0;
     if (g_statusBar == NULL)
         return;
+    HFONT previous = g_statusFont;
+    g_statusFont = MakeStatusFont(g_metrics.dpi);
+    if (g_statusFont != NULL)
+        SendMessageA(g_statusBar, WM_SETFONT, (WPARAM)g_statusFont, FALSE);
+    if (previous != NULL)
+        DeleteObject(previous);
+    UpdateStatusPartEdges(g_statusBar);
     UpdateStatusBarText(g_statusBar);
+    SendMessageA(g_statusBar, WM_SIZE, 0, 0);
     RECT rect;
     GetWindowRect(g_statusBar, &rect);
     g_statusBarHeight = rect.bottom - rect.top;
+}
+
+void ReleaseStatusFont()
+{
+    if (g_statusFont != NULL)
+        DeleteObject(g_statusFont);
+    g_statusFont = NULL;
 }
 
 void ToggleStatusBar()
@@ -71,7 +115,7 @@ void UpdateStatusBarText(HWND statusBar)
     if (statusBar == NULL)
         return;
     WPARAM parts = IsRowVisible(ROW_BIN) ? 3 : 1;
-    SendMessageA(statusBar, SB_SETPARTS, parts, (LPARAM)PART_EDGES);
+    SendMessageA(statusBar, SB_SETPARTS, parts, (LPARAM)g_metrics.statusEdges);
 
     char readout[100];
     FormatPciReadout(ShownValue(), readout, sizeof readout);

@@ -16,6 +16,10 @@ extern HWND g_statusBar;
 extern int g_statusBarHeight;
 
 void CreateStatusBar(HWND parent, HINSTANCE instance);
+// Gives the status bar the font of the current DPI and measures it again.
+void ScaleStatusBar();
+// Deletes the status font; called at exit.
+void ReleaseStatusFont();
 void ToggleStatusBar();
 void UpdateStatusBarText(HWND statusBar);
 void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam);

@@ -69,7 +69,8 @@ ENTRY
 }
 
 # The launcher starts the installed copy with Ternwick's own prefix, whose
-# windows the desktop's window manager frames like any other.
+# windows the desktop's window manager frames like any other, at the
+# desktop's scale.
 write_launcher() {
   mkdir -p "$BIN_DIR"
   cat > "$LAUNCHER" <<LAUNCHER
@@ -80,6 +81,7 @@ APP_DIR=$(printf '%q' "$APP_DIR")
 export WINEPREFIX="\$APP_DIR/wineprefix"
 . "\$APP_DIR/wine-env.sh"
 ensure_wine_prefix managed
+follow_desktop_dpi
 exec wine "\$APP_DIR/ternwick.exe"
 LAUNCHER
   chmod 755 "$LAUNCHER"

@@ -5,8 +5,11 @@ resources/art, so every picture in the program has a readable source.
     make_images.py icon OUT.ico MAP.txt [MAP.txt ...]   one image per map
     make_images.py png OUT.png SCALE MAP.txt   the map as a PNG, each pixel
                                                a SCALE x SCALE square
-    make_images.py logo OUT.bmp       the About box picture, 48x48, 8 bits
-    make_images.py divider OUT.bmp    the About box rule, 560x9, 4 bits
+    make_images.py logo OUT.bmp [SCALE]     the About box picture, 48x48, 8 bits
+    make_images.py divider OUT.bmp [SCALE]  the About box rule, 560x9, 4 bits
+
+SCALE 2 draws the bitmaps at twice the size, for screens of 192 DPI and up
+(the larger logo in 4 bits: its ten colours fit).
 
 A map has one character per pixel; '#' lines are comments. The characters
 name colours of the standard 16-colour palette; '.' is transparent. The
@@ -107,17 +110,23 @@ def write_bitmap(out, pixels, bits, colours):
     open(out, 'wb').write(header + info + data)
 
 
+# Drawings give their coordinates at the base size; SCALE multiplies them,
+# so a larger bitmap is drawn anew rather than stretched.
+SCALE = 1
+
+
 def canvas(width, height, index):
-    return [[index] * width for _ in range(height)]
+    return [[index] * (width * SCALE) for _ in range(height * SCALE)]
 
 
 def fill(pixels, left, top, right, bottom, index):
-    for y in range(top, bottom):
-        for x in range(left, right):
+    for y in range(top * SCALE, bottom * SCALE):
+        for x in range(left * SCALE, right * SCALE):
             pixels[y][x] = index
 
 
 def disc(pixels, cx, cy, radius, index):
+    cx, cy, radius = (cx * 2 + 1) * SCALE // 2, (cy * 2 + 1) * SCALE // 2, radius * SCALE
     for y in range(cy - radius, cy + radius + 1):
         for x in range(cx - radius, cx + radius + 1):
             if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
@@ -171,10 +180,17 @@ def draw_divider():
 
 
 def main(argv):
+    global SCALE
+    if len(argv) == 4 and argv[1] in ('logo', 'divider') and argv[3].isdigit():
+        SCALE = int(argv.pop())
     if len(argv) >= 4 and argv[1] == 'icon':
         write_icon(argv[2], argv[3:])
     elif len(argv) == 5 and argv[1] == 'png' and argv[3].isdigit():
         write_png(argv[2], argv[4], int(argv[3]))
+    elif len(argv) == 3 and argv[1] == 'logo' and SCALE > 1:
+        # Ten colours fit four bits: the larger picture stays small.
+        pixels, colours = draw_logo()
+        write_bitmap(argv[2], pixels, 4, colours[:16])
     elif len(argv) == 3 and argv[1] == 'logo':
         pixels, colours = draw_logo()
         write_bitmap(argv[2], pixels, 8, colours)

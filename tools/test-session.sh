@@ -19,7 +19,7 @@ export WINEPREFIX=""
 . "$TOOLS/test-display.sh"
 
 # The test prefixes and their screen DPI (empty: Wine's default, 96).
-PREFIXES=(prefix:)
+PREFIXES=(prefix: prefix-144:144)
 
 for_each_prefix_server() {
   local entry

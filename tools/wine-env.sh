@@ -90,12 +90,13 @@ follow_desktop_dpi() {
 }
 
 # Starts Xvfb on a display number it picks itself, so two runs never race
-# for one; exports DISPLAY. stop_private_x ends it again.
+# for one; exports DISPLAY. The screen is large enough for the window at
+# 192 DPI. stop_private_x ends it again.
 PRIVATE_X_PID=""
 start_private_x() {
   local number_file number=""
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp \
     3>"$number_file" </dev/null >/dev/null 2>&1 &
   PRIVATE_X_PID=$!
   for _ in $(seq 100); do

@@ -21,7 +21,7 @@ case_chain() {
   expect_copy "14"
   type_keys "5+3="
   expect_copy "8"
-  import -window "$WINDOW" "$OUTPUT_DIR/e2e-window.png"
+  import -window "$WINDOW" "$OUTPUT_DIR/e2e-window-$(basename "$WINEPREFIX").png"
 }
 
 case_row_change() {
@@ -32,6 +32,17 @@ case_row_change() {
   press Escape
   type_keys "="
   expect_copy "0"
+}
+
+# The lowest quarter of the window above its bottom edge lies in the
+# binary row's band at any scale: that band reaches down to the status bar.
+case_click_bin() {
+  local size
+  size=$(window_size)
+  xdotool mousemove --window "$WINDOW" $(( ${size%x*} / 2 )) $(( ${size#*x} * 3 / 4 )) click 1
+  type_keys "101"
+  press F5
+  expect_copy "5"
 }
 
 case_copy_each_row() {

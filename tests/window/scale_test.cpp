@@ -1,0 +1,128 @@
+// The window at 96, 144 and 192 DPI, reached the way Windows moves it to
+// another scale: WM_DPICHANGED with the new DPI and a suggested rectangle.
+#include "calculator.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+
+#include "display/layout.h"
+#include "display/metrics.h"
+#include "display/rows.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const int DPIS[] = {96, 144, 192};
+
+void ChangeDpi(int dpi)
+{
+    RECT suggested;
+    GetWindowRect(g_mainWindow, &suggested);
+    SendMessageA(g_mainWindow, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+}
+
+// A point in the middle of the k-th visible row's text, x cells into the
+// value.
+POINT PointInRow(int position, int cells)
+{
+    RowBand band = RowBandAt(position, VisibleRowCount());
+    POINT point = {g_metrics.valueX + cells * g_metrics.cellWidth + g_metrics.cellWidth / 2,
+                   band.textY + g_metrics.fontHeight / 2};
+    return point;
+}
+
+int TextWidthInStatusBar(const std::string& text)
+{
+    HDC dc = GetDC(g_statusBar);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(g_statusBar, WM_GETFONT, 0, 0));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), (int)text.size(), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(g_statusBar, dc);
+    return size.cx;
+}
+
+// The last column of ink in the binary row, painted into a white bitmap.
+int LastInkOfBinaryRow(int width)
+{
+    HDC screen = GetDC(NULL);
+    HDC dc = CreateCompatibleDC(screen);
+    RowBand band = RowBandAt(2, 3);
+    int height = band.textY + g_metrics.rowHeight;
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(NULL, screen);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    RECT all = {0, 0, width, height};
+    FillRect(dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    PaintRows(dc);
+    int last = -1;
+    for (int x = 0; x < width; x++)
+        for (int y = band.textY; y < band.textY + g_metrics.fontHeight; y++)
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255))
+                last = x;
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return last;
+}
+
+typedef CalculatorTest Scale;
+
+TEST_F(Scale, RowsFollowTheDpiAndFillTheHighlight)
+{
+    for (int dpi : DPIS) {
+        ChangeDpi(dpi);
+        int cell = g_metrics.cellWidth;
+        EXPECT_NEAR(cell, 8 * dpi / 96, 8 * dpi / 96 / 4) << dpi;
+        EXPECT_EQ(g_metrics.rowHeight, g_metrics.fontHeight + MulDiv(12, dpi, 96)) << dpi;
+        RECT client;
+        GetClientRect(g_mainWindow, &client);
+        EXPECT_GE(client.right, g_metrics.valueX + 79 * cell) << dpi;
+        // Sixty-four binary digits end within one cell of the highlight's
+        // right edge, inside it.
+        TypeChars("0~");
+        int right = g_metrics.valueX + g_highlightWidth;
+        int last = LastInkOfBinaryRow(right + 4 * cell);
+        EXPECT_GT(last, right - 2 * cell) << dpi;
+        EXPECT_LT(last, right) << dpi;
+        TypeChars(std::string(1, 27));
+    }
+}
+
+TEST_F(Scale, ClicksAndHoverHitWhatIsDrawn)
+{
+    for (int dpi : DPIS) {
+        ChangeDpi(dpi);
+        for (int position = 2; position >= 0; position--) {
+            POINT point = PointInRow(position, 10);
+            ClickAt(point.x, point.y);
+            EXPECT_EQ(g_calc.activeRow, (RowIndex)position) << dpi;
+        }
+        TypeChars("0~");
+        for (int bit : {63, 0}) {
+            POINT point = PointInRow(2, 78 - (bit + bit / 4));
+            SendMessageA(g_mainWindow, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+            char expected[32];
+            snprintf(expected, sizeof expected, "      Bit %2.2d", bit);
+            EXPECT_EQ(StatusText(STATUS_PART_BIT), expected) << dpi;
+        }
+        TypeChars(std::string(1, 27));
+    }
+}
+
+TEST_F(Scale, EveryStatusTextFitsItsPart)
+{
+    TypeChars("0~");
+    for (int dpi : DPIS) {
+        ChangeDpi(dpi);
+        SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM) "      Bit 63");
+        for (int part = 0; part < StatusPartCount(); part++) {
+            RECT rect;
+            SendMessageA(g_statusBar, SB_GETRECT, part, (LPARAM)&rect);
+            EXPECT_LE(TextWidthInStatusBar(StatusText(part)), rect.right - rect.left)
+                << dpi << " part " << part << " '" << StatusText(part) << "'";
+        }
+    }
+}
+
+} // namespace
