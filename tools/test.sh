@@ -21,6 +21,9 @@ SESSION_PID=$!
 CLANG_PID=""
 trap 'wait $SESSION_PID $CLANG_PID 2>/dev/null; bash tools/test-session.sh down "$TEST_HOME" --hold' EXIT
 
+# Names each phase with the seconds spent so far.
+phase() { echo "== $* (at ${SECONDS} s)"; }
+
 # Waits for a job started in the background; shows its log if it failed.
 wait_for() {
   local pid=$1 log=$2
@@ -29,21 +32,22 @@ wait_for() {
   exit 1
 }
 
-echo "== native: build, test"
+phase "native: build, test"
 configure_and_build native engine_tests
 ctest --preset native -j "$(nproc)"
 
-echo "== win64: build, package"
+phase "win64: build, package"
 configure_and_build win64 all package
 wait_for "$SESSION_PID" "$SESSION_LOG"
 
-echo "== win64-clang: build, package (log: build/win64-clang.log)"
+phase "win64-clang: build, package (log: build/win64-clang.log)"
 CLANG_LOG=build/win64-clang.log
 (configure_and_build win64-clang all package) >"$CLANG_LOG" 2>&1 &
 CLANG_PID=$!
 
-echo "== win64: test under Wine"
+phase "win64: test under Wine"
 ctest --preset win64 -j "$(nproc)"
 wait_for "$CLANG_PID" "$CLANG_LOG"
-echo "== win64-clang: test under Wine"
+phase "win64-clang: test under Wine"
 ctest --preset win64-clang -j "$(nproc)"
+phase "done"
