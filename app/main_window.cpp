@@ -4,6 +4,7 @@
 #include "clipboard/clipboard.h"
 #include "dialogs/about.h"
 #include "dialogs/reference_windows.h"
+#include "display/accessibility.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/rows.h"
@@ -97,9 +98,11 @@ void HandleDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
     Refresh();
 }
 
-// Fonts made for the scale go with the window; the loop ends after it.
+// Readers let go of the rows, and the fonts made for the scale go with the
+// window; the loop ends after it.
 void HandleDestroy()
 {
+    DisconnectAccessibleRows();
     ReleaseRowFont();
     ReleaseStatusFont();
     PostQuitMessage(0);
@@ -111,6 +114,7 @@ void Refresh()
 {
     InvalidateRect(g_mainWindow, NULL, TRUE);
     UpdateStatusBarText(g_statusBar);
+    AnnounceRowChanges();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -124,6 +128,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CAPTURECHANGED: ClearBitHover(); return 0;
     case WM_SIZE: ForwardSizeToStatusBar(wParam, lParam); return 0;
     case WM_PAINT: PaintMainWindow(window); return 0;
+    case WM_SETFOCUS: AnnounceFocusedRow(); return 0;
+    case WM_GETOBJECT: return AnswerAccessibleObject(window, wParam, lParam);
     case WM_DPICHANGED: HandleDpiChanged(window, wParam, lParam); return 0;
     case WM_DESTROY: HandleDestroy(); return 0;
     }

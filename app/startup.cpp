@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "display/accessibility.h"
 #include "display/layout.h"
 #include "display/menu_state.h"
 #include "display/metrics.h"
@@ -52,6 +53,7 @@ int CreateMainWindow(HINSTANCE instance, int showCommand)
     CreateStatusBar(window, instance);
     SizeMainWindow(window);
     UpdateMenuState();
+    RecordAnnouncedRows();
     if (window == NULL)
         return 0;
     ShowWindow(window, showCommand);

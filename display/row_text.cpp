@@ -1,5 +1,9 @@
 #include "display/row_text.h"
 
+#include <stdio.h>
+#include <string.h>
+
+#include "display/rows.h"
 #include "engine/format.h"
 
 namespace {
@@ -23,4 +27,13 @@ void FormatRowText(RowIndex row, bool grouped, char* buffer)
     const RowForm& form = ROW_FORMS[row];
     FormatNumber(ShownValue(), buffer, RadixByRow[row], grouped ? form.groupSize : NO_GROUPING,
                  form.separator, form.isSigned);
+}
+
+void FormatRowSpeech(RowIndex row, char* buffer, size_t size)
+{
+    char text[FORMAT_BUFFER_SIZE];
+    FormatRowText(row, true, text);
+    const char* digits = text + strspn(text, " ");
+    const char* label = g_displayRows[row].label;
+    snprintf(buffer, size, "%.*s %s", (int)strcspn(label, ":"), label, digits);
 }

@@ -29,6 +29,25 @@ int VisibleRowCount()
     return IsRowVisible(ROW_HEX) + IsRowVisible(ROW_DEC) + IsRowVisible(ROW_BIN);
 }
 
+bool FindVisibleRow(int position, RowIndex* row)
+{
+    for (int i = 0; i < ROW_COUNT; i++) {
+        if (IsRowVisible((RowIndex)i) && position-- == 0) {
+            *row = (RowIndex)i;
+            return true;
+        }
+    }
+    return false;
+}
+
+int VisibleRowNumber(RowIndex row)
+{
+    int number = 0;
+    for (int i = 0; i <= row; i++)
+        number += IsRowVisible((RowIndex)i);
+    return number;
+}
+
 void SelectRow(RowIndex row)
 {
     if (!IsRowVisible(row))
@@ -73,10 +92,9 @@ void SelectRowAtY(int y)
     int band = 0;
     while (band + 1 < visibleRows && y >= RowBandAt(band, visibleRows).bottom)
         band++;
-    RowIndex row = IsRowVisible(ROW_HEX) ? ROW_HEX : NextVisibleRow(ROW_HEX);
-    for (int i = 0; i < band; i++)
-        row = NextVisibleRow(row);
-    SelectRow(row);
+    RowIndex row;
+    if (FindVisibleRow(band, &row))
+        SelectRow(row);
 }
 
 // The only visible row stays visible, whoever asks: the walks and the

@@ -18,6 +18,12 @@ extern DisplayRow g_displayRows[ROW_COUNT];
 
 bool IsRowVisible(RowIndex row);
 int VisibleRowCount();
+// The visible row at a position from the top (0 first); false when fewer
+// rows are visible.
+bool FindVisibleRow(int position, RowIndex* row);
+// The row's number among the visible rows, 1 for the top one (its child id
+// for screen readers).
+int VisibleRowNumber(RowIndex row);
 
 void SelectRow(RowIndex row);
 RowIndex NextVisibleRow(RowIndex row);

@@ -45,6 +45,35 @@ case_click_bin() {
   expect_copy "5"
 }
 
+# A second program reads the rows through Active Accessibility, sees the
+# active row follow Tab, and hears each row change when a digit is typed.
+case_screen_reader() {
+  local watch=$OUTPUT_DIR/a11y-watch.txt
+  type_keys "1F"
+  expect_reader_rows "Hex 1F|selected,focused" "Dec 31|" "Bin 1-1111|"
+  press Tab
+  expect_reader_rows "Hex 1F|" "Dec 31|selected,focused" "Bin 1-1111|"
+  wine "$A11Y_READER" watch 3000 > "$watch" &
+  local reader=$!
+  for _ in $(seq 50); do
+    grep -q ready "$watch" && break
+    sleep 0.1
+  done
+  type_keys "0"
+  wait "$reader" || fail "the reader's watch failed"
+  local events
+  events=$(grep '^event' "$watch" | tr -d '\r' | tr '\n' ';')
+  [ "$events" = "event 1 Hex 136;event 2 Dec 310;event 3 Bin 1-0011-0110;" ] \
+    || fail "the reader heard: $events"
+}
+
+expect_reader_rows() {
+  local expected actual
+  expected=$(printf '%s;' "$@")
+  actual=$(wine "$A11Y_READER" rows | tr -d '\r' | tr '\n' ';')
+  [ "$actual" = "$expected" ] || fail "the reader read '$actual', expected '$expected'"
+}
+
 case_copy_each_row() {
   press F6
   type_keys "5!"

@@ -1,0 +1,21 @@
+// The rows as screen readers see them: the main window's client object
+// (a list whose items are the visible rows, then the status bar) and the
+// events that tell a reader what changed.
+#pragma once
+
+#include <windows.h>
+
+// Answers WM_GETOBJECT: the client object for OBJID_CLIENT, the default
+// processing for every other object.
+LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam);
+// Cuts the object loose from the window that is going away; a reader still
+// holding it then gets an error code from every call.
+void DisconnectAccessibleRows();
+
+// Takes the rows as they stand as already announced (at start-up).
+void RecordAnnouncedRows();
+// Announces what changed since the last announcement: the rows shown, each
+// row's text, the active row.
+void AnnounceRowChanges();
+// Tells readers which row has the focus (the main window got it).
+void AnnounceFocusedRow();

@@ -1,0 +1,82 @@
+#include "display/accessibility.h"
+
+#include <string.h>
+
+#include "display/layout.h"
+#include "display/row_text.h"
+#include "display/rows.h"
+
+namespace {
+
+
+// What readers were last told. Some inputs refresh twice (Tab, F5); a
+// reader must hear each change once.
+struct Announced {
+    char speech[ROW_COUNT][ROW_SPEECH_SIZE];
+    bool visible[ROW_COUNT];
+    RowIndex activeRow;
+};
+
+Announced g_announced;
+
+void Notify(DWORD event, LONG child)
+{
+    NotifyWinEvent(event, g_mainWindow, OBJID_CLIENT, child);
+}
+
+bool AnnounceVisibility()
+{
+    bool changed = false;
+    for (int i = 0; i < ROW_COUNT; i++) {
+        changed = changed || g_announced.visible[i] != IsRowVisible((RowIndex)i);
+        g_announced.visible[i] = IsRowVisible((RowIndex)i);
+    }
+    if (changed)
+        Notify(EVENT_OBJECT_REORDER, CHILDID_SELF);
+    return changed;
+}
+
+// A row shown again is announced whole, whatever it said before.
+void AnnounceTexts(bool reordered)
+{
+    char speech[ROW_SPEECH_SIZE];
+    for (int i = 0; i < ROW_COUNT; i++) {
+        RowIndex row = (RowIndex)i;
+        if (!IsRowVisible(row))
+            continue;
+        FormatRowSpeech(row, speech, sizeof speech);
+        if (!reordered && strcmp(speech, g_announced.speech[row]) == 0)
+            continue;
+        strcpy(g_announced.speech[row], speech);
+        Notify(EVENT_OBJECT_NAMECHANGE, VisibleRowNumber(row));
+        Notify(EVENT_OBJECT_VALUECHANGE, VisibleRowNumber(row));
+    }
+}
+
+} // namespace
+
+void RecordAnnouncedRows()
+{
+    for (int i = 0; i < ROW_COUNT; i++) {
+        RowIndex row = (RowIndex)i;
+        FormatRowSpeech(row, g_announced.speech[row], ROW_SPEECH_SIZE);
+        g_announced.visible[row] = IsRowVisible(row);
+    }
+    g_announced.activeRow = g_calc.activeRow;
+}
+
+void AnnounceRowChanges()
+{
+    AnnounceTexts(AnnounceVisibility());
+    if (g_announced.activeRow == g_calc.activeRow)
+        return;
+    g_announced.activeRow = g_calc.activeRow;
+    Notify(EVENT_OBJECT_SELECTION, VisibleRowNumber(g_calc.activeRow));
+    if (GetFocus() == g_mainWindow)
+        AnnounceFocusedRow();
+}
+
+void AnnounceFocusedRow()
+{
+    Notify(EVENT_OBJECT_FOCUS, VisibleRowNumber(g_calc.activeRow));
+}
