@@ -154,9 +154,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
         *description = NULL;
-        if (m_window == NULL)
-            return E_FAIL;
-        return IsSelf(child) ? m_standard->get_accDescription(child, description) : S_FALSE;
+        if (m_window != NULL && IsSelf(child))
+            return m_standard->get_accDescription(child, description);
+        return NothingForRow(child);
     }
 
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
@@ -189,25 +189,25 @@ public:
         return S_OK;
     }
 
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT, BSTR* help) override
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
     {
         *help = NULL;
-        return m_window == NULL ? E_FAIL : S_FALSE;
+        return IsSelf(child) && m_window != NULL ? S_FALSE : NothingForRow(child);
     }
 
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override
     {
         *file = NULL;
         *topic = 0;
-        return m_window == NULL ? E_FAIL : S_FALSE;
+        return IsSelf(child) && m_window != NULL ? S_FALSE : NothingForRow(child);
     }
 
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
     {
         *shortcut = NULL;
-        if (m_window == NULL)
-            return E_FAIL;
-        return IsSelf(child) ? m_standard->get_accKeyboardShortcut(child, shortcut) : S_FALSE;
+        if (m_window != NULL && IsSelf(child))
+            return m_standard->get_accKeyboardShortcut(child, shortcut);
+        return NothingForRow(child);
     }
 
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
@@ -280,9 +280,9 @@ public:
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
     {
         VariantInitEmpty(end);
-        if (m_window == NULL)
-            return E_FAIL;
-        return IsSelf(start) ? m_standard->accNavigate(direction, start, end) : S_FALSE;
+        if (m_window != NULL && IsSelf(start))
+            return m_standard->accNavigate(direction, start, end);
+        return NothingForRow(start);
     }
 
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
@@ -346,6 +346,14 @@ private:
         if (m_window == NULL)
             return E_FAIL;
         return RowOfChild(child, row) ? S_OK : E_INVALIDARG;
+    }
+
+    // A row has no description, help, shortcut or neighbours of its own.
+    HRESULT NothingForRow(VARIANT child) const
+    {
+        RowIndex row;
+        HRESULT found = FindRow(child, &row);
+        return FAILED(found) ? found : S_FALSE;
     }
 
     HRESULT SpeakRow(VARIANT child, bool textOnly, BSTR* text) const

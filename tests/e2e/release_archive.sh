@@ -23,7 +23,8 @@ trap 'rm -rf "$UNPACKED"' EXIT
 (cd "$UNPACKED" && cmake -E tar xf "$BUILD_DIR/$NAME")
 contents=$(cd "$UNPACKED" && find . -type f | sort | tr '\n' ' ')
 [ "$contents" = "./README.txt ./ternwick.exe " ] || fail "the archive holds $contents"
-cmp -s "$PROGRAM" "$UNPACKED/ternwick.exe" || fail "the archive's ternwick.exe is not the one built"
+cmp -s "$PROGRAM" "$UNPACKED/ternwick.exe" \
+  || fail "the archive's ternwick.exe is not the one built (rebuild the archive: cmake --build $BUILD_DIR --target package)"
 lines=$(wc -l < "$UNPACKED/README.txt")
 crlf=$(grep -c $'\r$' "$UNPACKED/README.txt" || true)
 [ "$lines" -gt 0 ] && [ "$crlf" -eq "$lines" ] \
