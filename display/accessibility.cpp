@@ -299,19 +299,19 @@ public:
         RECT statusBar;
         if (g_statusBar != NULL && GetWindowRect(g_statusBar, &statusBar) &&
             PtInRect(&statusBar, POINT{x, y})) {
-            child->vt = VT_DISPATCH;
             VARIANT id = {};
             id.vt = VT_I4;
             id.lVal = StatusBarChild();
-            return get_accChild(id, &child->pdispVal) == S_OK ? S_OK : S_FALSE;
+            if (get_accChild(id, &child->pdispVal) != S_OK)
+                return S_FALSE;
+            child->vt = VT_DISPATCH;
+            return S_OK;
         }
+        // The row whose band a click there would select.
+        RowIndex row = ROW_HEX;
+        FindVisibleRow(BandAtY(point.y, VisibleRowCount()), &row);
         child->vt = VT_I4;
-        child->lVal = CHILDID_SELF;
-        for (int i = 0; i < ROW_COUNT; i++) {
-            RECT rect = RowRectangle(m_window, (RowIndex)i);
-            if (IsRowVisible((RowIndex)i) && PtInRect(&rect, point))
-                child->lVal = VisibleRowNumber((RowIndex)i);
-        }
+        child->lVal = VisibleRowNumber(row);
         return S_OK;
     }
 

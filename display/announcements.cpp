@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // What readers were last told. Some inputs refresh twice (Tab, F5); a
 // reader must hear each change once.
 struct Announced {

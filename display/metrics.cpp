@@ -1,8 +1,5 @@
 #include "display/metrics.h"
 
-#include <commctrl.h>
-#include <stdio.h>
-
 #include "display/layout.h"
 
 namespace {
@@ -68,29 +65,6 @@ void MeasureRowFont()
     g_metrics.cellWidth = run.cx >= DIGIT_RUN_LENGTH ? run.cx / DIGIT_RUN_LENGTH : CHAR_WIDTH;
 }
 
-int TextWidth(HDC dc, const char* text)
-{
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    return size.cx;
-}
-
-// The widest text each part shows: the PCI readout with its widest digits,
-// the data width, and the widest bit readout.
-void MeasureStatusTexts(HDC dc, int widths[STATUS_PART_COUNT])
-{
-    widths[0] = TextWidth(dc, "      Bus=FF  |  Dev=1F  |  Func=7  |  Reg=FF");
-    widths[1] = TextWidth(dc, "      Data Width = 64");
-    widths[2] = 0;
-    char text[32];
-    for (int bit = 0; bit < 64; bit++) {
-        snprintf(text, sizeof text, "      Bit %2.2d", bit);
-        int width = TextWidth(dc, text);
-        if (width > widths[2])
-            widths[2] = width;
-    }
-}
-
 } // namespace
 
 LayoutMetrics g_metrics = {BASE_DPI, CHAR_WIDTH, BASE_FONT_HEIGHT, ROW_HEIGHT, FIRST_ROW_Y,
@@ -136,23 +110,16 @@ void UpdateLayoutMetrics(int dpi)
 }
 
 // Each edge is the larger of the scaled base edge and what the part's text
-// needs after the edge before it.
-void UpdateStatusPartEdges(HWND statusBar)
+// needs after the edge before it: the text, the part's borders and the
+// padding the bar keeps on both sides.
+void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], int border, int gap)
 {
-    HDC dc = GetDC(statusBar);
-    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(statusBar, WM_GETFONT, 0, 0));
-    int widths[STATUS_PART_COUNT];
-    MeasureStatusTexts(dc, widths);
-    SelectObject(dc, previous);
-    ReleaseDC(statusBar, dc);
-    int borders[3] = {};
-    SendMessageA(statusBar, SB_GETBORDERS, 0, (LPARAM)borders);
     int left = 0;
     for (int i = 0; i < STATUS_PART_COUNT; i++) {
-        int needed = left + widths[i] + 2 * (borders[0] + ScaleToDpi(BASE_STATUS_TEXT_PADDING));
+        int needed = left + textWidths[i] + 2 * (border + ScaleToDpi(BASE_STATUS_TEXT_PADDING));
         int edge = ScaleToDpi(BASE_STATUS_EDGES[i]);
         g_metrics.statusEdges[i] = edge > needed ? edge : needed;
-        left = g_metrics.statusEdges[i] + borders[2];
+        left = g_metrics.statusEdges[i] + gap;
     }
 }
 
@@ -178,6 +145,14 @@ RowBand RowBandAt(int position, int visibleRows)
     band.top = position == 0 ? 0 : band.textY - m.bandMargin;
     band.bottom = position + 1 >= visibleRows ? 0x7FFF : band.textY + m.rowHeight - m.bandMargin;
     return band;
+}
+
+int BandAtY(int y, int visibleRows)
+{
+    int position = 0;
+    while (position + 1 < visibleRows && y >= RowBandAt(position, visibleRows).bottom)
+        position++;
+    return position;
 }
 
 void AdjustFrameForDpi(RECT* rect)

@@ -64,14 +64,17 @@ int WindowDpi(HWND window);
 // Makes the row font for the DPI (once per DPI) and measures it into the
 // record.
 void UpdateLayoutMetrics(int dpi);
-// Widens the status bar parts where their widest texts need it, measured
-// in the status bar's own font.
-void UpdateStatusPartEdges(HWND statusBar);
+// Widens the status bar parts where their widest texts need it: their
+// widths in the bar's own font, its part border and the gap between parts.
+void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], int border, int gap);
 HFONT RowFont();
 // Deletes the row font made for a DPI other than 96; called at exit.
 void ReleaseRowFont();
 
 RowBand RowBandAt(int position, int visibleRows);
+// The position of the band a client y belongs to; above the first band is
+// the first, below the last the last.
+int BandAtY(int y, int visibleRows);
 // Frames a client rectangle the way an overlapped window with a menu is
 // framed at the current DPI.
 void AdjustFrameForDpi(RECT* rect);

@@ -88,12 +88,8 @@ void HandleNavigationKey(unsigned key)
 // that would wrap round to the top.
 void SelectRowAtY(int y)
 {
-    int visibleRows = VisibleRowCount();
-    int band = 0;
-    while (band + 1 < visibleRows && y >= RowBandAt(band, visibleRows).bottom)
-        band++;
     RowIndex row;
-    if (FindVisibleRow(band, &row))
+    if (FindVisibleRow(BandAtY(y, VisibleRowCount()), &row))
         SelectRow(row);
 }
 

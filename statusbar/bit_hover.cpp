@@ -50,8 +50,7 @@ int BitAtX(int x)
 // its highlight.
 int BinaryBandTop()
 {
-    int position = IsRowVisible(ROW_HEX) + IsRowVisible(ROW_DEC);
-    return RowBandAt(position, VisibleRowCount()).textY - g_metrics.hoverTop;
+    return RowBandAt(VisibleRowNumber(ROW_BIN) - 1, VisibleRowCount()).textY - g_metrics.hoverTop;
 }
 
 // The main window gets no mouse moves from outside its client area, so a
@@ -68,6 +67,11 @@ void StartHoverTimer()
 
 bool g_hoverTimerActive = false;
 
+void FormatBitReadout(int bit, char* buffer, size_t size)
+{
+    snprintf(buffer, size, "      Bit %2.2d", bit);
+}
+
 void UpdateBitHover(int x, int y)
 {
     char text[100] = " ";
@@ -77,7 +81,7 @@ void UpdateBitHover(int x, int y)
     if (y >= top && y <= top + g_metrics.hoverHeight) {
         int bit = BitAtX(x);
         if (bit >= 0 && bit < SignificantBits(ShownValue()))
-            snprintf(text, sizeof text, "      Bit %2.2d", bit);
+            FormatBitReadout(bit, text, sizeof text);
         StartHoverTimer();
     }
     if (g_statusBar != NULL)

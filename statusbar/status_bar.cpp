@@ -9,6 +9,7 @@
 #include "display/menu_state.h"
 #include "display/rows.h"
 #include "resources/resource.h"
+#include "statusbar/bit_hover.h"
 
 namespace {
 
@@ -53,6 +54,44 @@ HFONT MakeStatusFont(int dpi)
     return CreateFontIndirectW(&metrics.lfStatusFont);
 }
 
+int TextWidth(HDC dc, const char* text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    return size.cx;
+}
+
+// The widest text of each part in the bar's own font: the PCI readout with
+// its widest fields, the data width, and the widest bit readout.
+void MeasureWidestTexts(int widths[STATUS_PART_COUNT])
+{
+    HDC dc = GetDC(g_statusBar);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(g_statusBar, WM_GETFONT, 0, 0));
+    char text[100];
+    FormatPciReadout(~0ull, text, sizeof text);
+    widths[STATUS_PART_PCI] = TextWidth(dc, text);
+    widths[STATUS_PART_WIDTH] = TextWidth(dc, DATA_WIDTH_TEXT);
+    widths[STATUS_PART_BIT] = 0;
+    for (int bit = 0; bit < 64; bit++) {
+        FormatBitReadout(bit, text, sizeof text);
+        int width = TextWidth(dc, text);
+        if (width > widths[STATUS_PART_BIT])
+            widths[STATUS_PART_BIT] = width;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(g_statusBar, dc);
+}
+
+// Part edges wide enough for the widest texts.
+void FitPartsToTexts()
+{
+    int widths[STATUS_PART_COUNT];
+    MeasureWidestTexts(widths);
+    int borders[3] = {};
+    SendMessageA(g_statusBar, SB_GETBORDERS, 0, (LPARAM)borders);
+    UpdateStatusPartEdges(widths, borders[0], borders[2]);
+}
+
 } // namespace
 
 bool g_statusBarVisible = true;
@@ -82,7 +121,7 @@ void ScaleStatusBar()
         SendMessageA(g_statusBar, WM_SETFONT, (WPARAM)g_statusFont, FALSE);
     if (previous != NULL)
         DeleteObject(previous);
-    UpdateStatusPartEdges(g_statusBar);
+    FitPartsToTexts();
     UpdateStatusBarText(g_statusBar);
     SendMessageA(g_statusBar, WM_SIZE, 0, 0);
     RECT rect;

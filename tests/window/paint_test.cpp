@@ -1,6 +1,7 @@
 // The rows as painted: PaintRows draws into a white memory bitmap and the
 // test reads its pixels.
 #include "calculator.h"
+#include "canvas.h"
 
 #include "display/layout.h"
 #include "display/rows.h"
@@ -10,39 +11,6 @@ namespace {
 
 const int CANVAS_WIDTH = 720;
 const int CANVAS_HEIGHT = 100;
-const COLORREF WHITE = RGB(255, 255, 255);
-
-struct Canvas {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-};
-
-Canvas PaintIntoCanvas()
-{
-    Canvas canvas;
-    HDC screen = GetDC(NULL);
-    canvas.dc = CreateCompatibleDC(screen);
-    canvas.bitmap = CreateCompatibleBitmap(screen, CANVAS_WIDTH, CANVAS_HEIGHT);
-    ReleaseDC(NULL, screen);
-    canvas.previous = SelectObject(canvas.dc, canvas.bitmap);
-    RECT all = {0, 0, CANVAS_WIDTH, CANVAS_HEIGHT};
-    FillRect(canvas.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    PaintRows(canvas.dc);
-    return canvas;
-}
-
-void FreeCanvas(Canvas& canvas)
-{
-    SelectObject(canvas.dc, canvas.previous);
-    DeleteObject(canvas.bitmap);
-    DeleteDC(canvas.dc);
-}
-
-bool IsInk(const Canvas& canvas, int x, int y)
-{
-    return GetPixel(canvas.dc, x, y) != WHITE;
-}
 
 // The rightmost inked column of a row's value text, inside the highlight.
 int LastInkColumn(const Canvas& canvas, int textY)
@@ -72,7 +40,7 @@ TEST_F(Painting, HighlightFramesTheActiveRowOnly)
         StartCalculator();
         ShowRows(c.hex, c.dec, c.bin);
         SendCommand(SelectCommand(c.active));
-        Canvas canvas = PaintIntoCanvas();
+        Canvas canvas = PaintIntoCanvas(CANVAS_WIDTH, CANVAS_HEIGHT);
         int top = c.activeY - 4, bottom = c.activeY + 17;
         // Rectangle() covers left..right-1 and top..bottom-1.
         EXPECT_TRUE(IsInk(canvas, 38, top)) << "row " << c.active;
@@ -105,7 +73,7 @@ TEST_F(Painting, LastDigitsOfAllRowsShareOneColumn)
         StartCalculator();
         ShowRows(c.hex, c.dec, c.bin);
         TypeChars(c.keys);
-        Canvas canvas = PaintIntoCanvas();
+        Canvas canvas = PaintIntoCanvas(CANVAS_WIDTH, CANVAS_HEIGHT);
         int first = LastInkColumn(canvas, FIRST_ROW_Y);
         EXPECT_GT(first, VALUE_X) << c.keys;
         for (int i = 1; i < VisibleRowCount(); i++) {
@@ -121,7 +89,7 @@ TEST_F(Painting, LastDigitsOfAllRowsShareOneColumn)
 TEST_F(Painting, ZeroStandsInTheLastCellOfTheNarrowestField)
 {
     ShowRows(true, false, false);
-    Canvas canvas = PaintIntoCanvas();
+    Canvas canvas = PaintIntoCanvas(CANVAS_WIDTH, CANVAS_HEIGHT);
     int lastCell = VALUE_X + 18 * CHAR_WIDTH;
     int last = LastInkColumn(canvas, FIRST_ROW_Y);
     EXPECT_GE(last, lastCell);
@@ -135,7 +103,7 @@ TEST_F(Painting, ZeroStandsInTheLastCellOfTheNarrowestField)
 TEST_F(Painting, LabelsStandAtTheLeftOfEachRow)
 {
     ShowRows(false, true, true);
-    Canvas canvas = PaintIntoCanvas();
+    Canvas canvas = PaintIntoCanvas(CANVAS_WIDTH, CANVAS_HEIGHT);
     for (int y : {FIRST_ROW_Y, FIRST_ROW_Y + ROW_HEIGHT}) {
         bool inked = false;
         for (int x = LABEL_X; x < LABEL_X + 24; x++)

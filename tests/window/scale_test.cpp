@@ -1,6 +1,7 @@
 // The window at 96, 144 and 192 DPI, reached the way Windows moves it to
 // another scale: WM_DPICHANGED with the new DPI and a suggested rectangle.
 #include "calculator.h"
+#include "canvas.h"
 
 #include <commctrl.h>
 #include <stdio.h>
@@ -42,27 +43,17 @@ int TextWidthInStatusBar(const std::string& text)
     return size.cx;
 }
 
-// The last column of ink in the binary row, painted into a white bitmap.
+// The last column of ink in the binary row's text.
 int LastInkOfBinaryRow(int width)
 {
-    HDC screen = GetDC(NULL);
-    HDC dc = CreateCompatibleDC(screen);
     RowBand band = RowBandAt(2, 3);
-    int height = band.textY + g_metrics.rowHeight;
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(NULL, screen);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    RECT all = {0, 0, width, height};
-    FillRect(dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    PaintRows(dc);
+    Canvas canvas = PaintIntoCanvas(width, band.textY + g_metrics.rowHeight);
     int last = -1;
     for (int x = 0; x < width; x++)
         for (int y = band.textY; y < band.textY + g_metrics.fontHeight; y++)
-            if (GetPixel(dc, x, y) != RGB(255, 255, 255))
+            if (IsInk(canvas, x, y))
                 last = x;
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    FreeCanvas(canvas);
     return last;
 }
 
