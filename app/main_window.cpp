@@ -91,10 +91,23 @@ void PaintMainWindow(HWND window)
 // takes the size its rows need there.
 void HandleDpiChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    const RECT* suggested = (const RECT*)lParam;
-    SetWindowPos(window, NULL, suggested->left, suggested->top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ScaleMainWindow(window, LOWORD(wParam));
+    ScaleMainWindow(window, LOWORD(wParam), (const RECT*)lParam);
+    Refresh();
+}
+
+// The status bar's font may have changed with the other system fonts.
+void HandleSettingChange(HWND window, WPARAM wParam)
+{
+    if (wParam == SPI_SETNONCLIENTMETRICS) {
+        ScaleStatusBar();
+        SizeMainWindow(window);
+    }
+    Refresh();
+}
+
+void HandleColourChange()
+{
+    ForwardColourChangeToStatusBar();
     Refresh();
 }
 
@@ -131,6 +144,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS: AnnounceFocusedRow(); return 0;
     case WM_GETOBJECT: return AnswerAccessibleObject(window, wParam, lParam);
     case WM_DPICHANGED: HandleDpiChanged(window, wParam, lParam); return 0;
+    case WM_SETTINGCHANGE: HandleSettingChange(window, wParam); return 0;
+    case WM_SYSCOLORCHANGE: HandleColourChange(); return 0;
+    case WM_THEMECHANGED: Refresh(); return 0;
     case WM_DESTROY: HandleDestroy(); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

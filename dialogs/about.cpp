@@ -2,11 +2,11 @@
 
 #include <stdio.h>
 
+#include "dialogs/dialog_fit.h"
 #include "resources/resource.h"
 
 namespace {
 
-const COLORREF WHITE = RGB(255, 255, 255);
 const COLORREF LINK_BLUE = RGB(0, 0, 255);
 const char VERSION_TEXT[] = "Version 0.04.00 - Beta\nBuilt on Feb 22, 2006";
 const char MAILTO[] = "mailto:";
@@ -19,13 +19,28 @@ HBRUSH g_aboutBrushes[BRUSH_COUNT];
 const int LINK_COUNT = 2;
 HFONT g_linkFonts[LINK_COUNT];
 int g_linkFontCount = 0;
-// The bitmaps drawn at twice the size, loaded when the box is drawn at
-// twice its base scale or more (192 DPI on Windows).
-const int LARGE_BITMAP_COUNT = 2;
-// The logo's place in the template and the height it is drawn at.
-const int LOGO_DIALOG_UNITS = 24;
-const int LOGO_HEIGHT = 48;
-HBITMAP g_largeBitmaps[LARGE_BITMAP_COUNT];
+// The pictures: each shows its bitmap drawn at the larger scale where that
+// fits the control's template rectangle at the dialog's scale, else the
+// base one. The control keeps that rectangle, although a picture control
+// takes its bitmap's size, so a picture never reaches into its neighbours.
+struct DialogPlace {
+    int x, y, width, height;
+};
+struct Picture {
+    int control;
+    int bitmap;
+    int largeBitmap;
+    SIZE size;
+    DialogPlace place;
+};
+const Picture PICTURES[] = {
+    {IDC_LOGO, IDB_LOGO, IDB_LOGO_LARGE, {LOGO_SIZE, LOGO_SIZE}, {LOGO_PLACE}},
+    {IDC_DIVIDER, IDB_DIVIDER, IDB_DIVIDER_LARGE, {DIVIDER_WIDTH, DIVIDER_HEIGHT}, {DIVIDER_PLACE}},
+};
+const int PICTURE_COUNT = 2;
+// The bitmaps this box loaded, and whether each shows the larger one.
+HBITMAP g_pictureBitmaps[PICTURE_COUNT];
+bool g_showsLarge[PICTURE_COUNT];
 WNDPROC g_previousWebLinkProc;
 WNDPROC g_previousMailLinkProc;
 
@@ -35,54 +50,121 @@ WNDPROC SubclassControl(HWND dialog, int controlId, WNDPROC procedure)
     return (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)procedure);
 }
 
-// The dialog manager scales the box with its font; its bitmaps follow at
-// the drawn size nearest the box's own scale: the logo's place, mapped from
-// dialog units, against the logo's base height. The bitmap the control had
-// is freed.
-void UseLargeBitmaps(HWND dialog)
+bool FitsLarge(const RECT& place, SIZE size)
 {
-    RECT logoPlace = {0, 0, LOGO_DIALOG_UNITS, LOGO_DIALOG_UNITS};
-    MapDialogRect(dialog, &logoPlace);
-    if (2 * logoPlace.bottom < 3 * LOGO_HEIGHT)
-        return;
-    const int controls[LARGE_BITMAP_COUNT] = {IDC_LOGO, IDC_DIVIDER};
-    const int bitmaps[LARGE_BITMAP_COUNT] = {IDB_LOGO_2X, IDB_DIVIDER_2X};
+    return place.right >= size.cx * BITMAP_LARGE_SCALE && place.bottom >= size.cy * BITMAP_LARGE_SCALE;
+}
+
+// The template rectangle of a picture at the dialog's scale.
+RECT PlaceOf(HWND dialog, const DialogPlace& place)
+{
+    RECT rect = {place.x, place.y, place.x + place.width, place.y + place.height};
+    MapDialogRect(dialog, &rect);
+    return rect;
+}
+
+int Smaller(int a, int b) { return a < b ? a : b; }
+
+// Swaps a picture's bitmap where the other drawing fits its rectangle now
+// (the bitmap the control had is freed), and keeps the control within
+// that rectangle: as large as its bitmap, never larger than its place.
+void ShowBitmapsThatFit(HWND dialog)
+{
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
-    for (int i = 0; i < LARGE_BITMAP_COUNT; i++) {
-        g_largeBitmaps[i] = LoadBitmapA(instance, MAKEINTRESOURCEA(bitmaps[i]));
-        HGDIOBJ previous = (HGDIOBJ)SendDlgItemMessageA(dialog, controls[i], STM_SETIMAGE,
-                                                        IMAGE_BITMAP, (LPARAM)g_largeBitmaps[i]);
-        if (previous != NULL && previous != g_largeBitmaps[i])
-            DeleteObject(previous);
+    for (int i = 0; i < PICTURE_COUNT; i++) {
+        const Picture& picture = PICTURES[i];
+        RECT place = PlaceOf(dialog, picture.place);
+        OffsetRect(&place, -place.left, -place.top);
+        bool large = FitsLarge(place, picture.size);
+        if (large != g_showsLarge[i]) {
+            int resource = large ? picture.largeBitmap : picture.bitmap;
+            HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(resource));
+            HGDIOBJ previous = (HGDIOBJ)SendDlgItemMessageA(
+                dialog, picture.control, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)bitmap);
+            if (previous != NULL && previous != bitmap)
+                DeleteObject(previous);
+            g_pictureBitmaps[i] = bitmap;
+            g_showsLarge[i] = large;
+        }
+        int scale = large ? BITMAP_LARGE_SCALE : 1;
+        SetWindowPos(GetDlgItem(dialog, picture.control), NULL, 0, 0,
+                     Smaller(place.right, picture.size.cx * scale),
+                     Smaller(place.bottom, picture.size.cy * scale),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
-void InitAboutDialog(HWND dialog)
+// The box's own colours follow the user's scheme: the window colour behind
+// every control.
+void MakeAboutBrushes()
 {
-    UseLargeBitmaps(dialog);
     for (HBRUSH& brush : g_aboutBrushes)
-        brush = CreateSolidBrush(WHITE);
-    UnderlineControlFont(dialog, IDC_LINK_WEB);
-    UnderlineControlFont(dialog, IDC_LINK_MAIL);
-    g_previousWebLinkProc = SubclassControl(dialog, IDC_LINK_WEB, WebLinkProc);
-    g_previousMailLinkProc = SubclassControl(dialog, IDC_LINK_MAIL, MailLinkProc);
-    SetDlgItemTextA(dialog, IDC_VERSION_TEXT, VERSION_TEXT);
+        brush = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
 }
 
-void ReleaseAboutResources()
+void ReleaseAboutBrushes()
 {
     for (HBRUSH& brush : g_aboutBrushes) {
         DeleteObject(brush);
         brush = NULL;
     }
+}
+
+// After a change of the colour scheme or of the settings, the box is
+// drawn anew in the current colours.
+void RepaintAboutBox(HWND dialog)
+{
+    ReleaseAboutBrushes();
+    MakeAboutBrushes();
+    InvalidateRect(dialog, NULL, TRUE);
+}
+
+// Windows rescales the box's controls for a new DPI; the fitting runs
+// after that, and then the pictures take the bitmaps that fit.
+void RefitAboutBox(HWND dialog)
+{
+    RefitDialogToTexts(dialog);
+    ShowBitmapsThatFit(dialog);
+}
+
+void InitAboutDialog(HWND dialog)
+{
+    MakeAboutBrushes();
+    UnderlineControlFont(dialog, IDC_LINK_WEB);
+    UnderlineControlFont(dialog, IDC_LINK_MAIL);
+    g_previousWebLinkProc = SubclassControl(dialog, IDC_LINK_WEB, WebLinkProc);
+    g_previousMailLinkProc = SubclassControl(dialog, IDC_LINK_MAIL, MailLinkProc);
+    SetDlgItemTextA(dialog, IDC_VERSION_TEXT, VERSION_TEXT);
+    ShowBitmapsThatFit(dialog);
+    FitDialogToTexts(dialog);
+}
+
+// Runs once the controls are gone, so their fonts and bitmaps are free.
+void ReleaseAboutResources(HWND dialog)
+{
+    ForgetDialogLayout(dialog);
+    ReleaseAboutBrushes();
     for (int i = 0; i < g_linkFontCount; i++)
         DeleteObject(g_linkFonts[i]);
     g_linkFontCount = 0;
-    for (HBITMAP& bitmap : g_largeBitmaps) {
-        if (bitmap != NULL)
-            DeleteObject(bitmap);
-        bitmap = NULL;
+    for (int i = 0; i < PICTURE_COUNT; i++) {
+        if (g_pictureBitmaps[i] != NULL)
+            DeleteObject(g_pictureBitmaps[i]);
+        g_pictureBitmaps[i] = NULL;
+        g_showsLarge[i] = false;
     }
+}
+
+// Pure blue links, unless the user asked for high contrast: then the
+// scheme's colour for links.
+COLORREF LinkColour()
+{
+    HIGHCONTRASTA contrast = {};
+    contrast.cbSize = sizeof contrast;
+    if (SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON))
+        return GetSysColor(COLOR_HOTLIGHT);
+    return LINK_BLUE;
 }
 
 // A click notification (code 0) on a link opens its address; a double
@@ -111,8 +193,8 @@ INT_PTR HandleAboutCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
-// The links draw blue on a transparent background; every other static
-// keeps the default colours over the white fill.
+// The links draw in the link colour on a transparent background; every
+// other static draws the window text colour on the window colour.
 INT_PTR ColourStatic(HWND dialog, HDC dc, HWND control)
 {
     HBRUSH brush = g_aboutBrushes[BRUSH_OTHER];
@@ -120,9 +202,12 @@ INT_PTR ColourStatic(HWND dialog, HDC dc, HWND control)
         brush = g_aboutBrushes[BRUSH_WEB_LINK];
     else if (control == GetDlgItem(dialog, IDC_LINK_MAIL))
         brush = g_aboutBrushes[BRUSH_MAIL_LINK];
-    else
+    else {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
         return (INT_PTR)brush;
-    SetTextColor(dc, LINK_BLUE);
+    }
+    SetTextColor(dc, LinkColour());
     SetBkMode(dc, TRANSPARENT);
     return (INT_PTR)brush;
 }
@@ -163,7 +248,12 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_COMMAND: return HandleAboutCommand(dialog, wParam, lParam);
     case WM_CTLCOLORDLG: return (INT_PTR)g_aboutBrushes[BRUSH_OTHER];
     case WM_CTLCOLORSTATIC: return ColourStatic(dialog, (HDC)wParam, (HWND)lParam);
-    case WM_NCDESTROY: ReleaseAboutResources(); return FALSE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED: RepaintAboutBox(dialog); return FALSE;
+    case WM_DPICHANGED: PostMessageA(dialog, WM_REFIT_DIALOG, 0, 0); return FALSE;
+    case WM_REFIT_DIALOG: RefitAboutBox(dialog); return TRUE;
+    case WM_NCDESTROY: ReleaseAboutResources(dialog); return FALSE;
     }
     return FALSE;
 }

@@ -1,5 +1,6 @@
 #include "dialogs/reference_windows.h"
 
+#include "dialogs/dialog_fit.h"
 #include "display/layout.h"
 #include "resources/resource.h"
 
@@ -16,15 +17,27 @@ void ShowReferenceWindow(HWND& handle, HINSTANCE instance, int templateId, DLGPR
 }
 
 // OK, Enter, Esc and the close button all close the window.
-INT_PTR HandleReferenceMessage(HWND& handle, HWND dialog, UINT message, WPARAM wParam)
+INT_PTR CloseOnOkOrCancel(HWND& handle, HWND dialog, WPARAM wParam)
 {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    if (message != WM_COMMAND || (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL))
+    if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL)
         return FALSE;
     DestroyWindow(dialog);
     handle = NULL;
     return TRUE;
+}
+
+// The controls are fitted to their texts when the window is made, and
+// again after Windows rescaled them for a new DPI.
+INT_PTR HandleReferenceMessage(HWND& handle, HWND dialog, UINT message, WPARAM wParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: FitDialogToTexts(dialog); return TRUE;
+    case WM_COMMAND: return CloseOnOkOrCancel(handle, dialog, wParam);
+    case WM_DPICHANGED: PostMessageA(dialog, WM_REFIT_DIALOG, 0, 0); return FALSE;
+    case WM_REFIT_DIALOG: RefitDialogToTexts(dialog); return TRUE;
+    case WM_NCDESTROY: ForgetDialogLayout(dialog); return FALSE;
+    }
+    return FALSE;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "display/rows.h"
 #include "engine/format.h"
 #include "statusbar/status_bar.h"
+#include "statusbar/status_fit.h"
 
 namespace {
 
@@ -21,13 +22,37 @@ int FieldWidthForVisibleRows()
     return 0;
 }
 
-// Client size the visible rows need, before any frame.
-SIZE RowsClientSize()
+// Client size the visible rows need, before any frame; the status bar's
+// texts may need a wider window than the rows (the hexadecimal row alone).
+SIZE ClientSize()
 {
     const LayoutMetrics& m = g_metrics;
     SIZE size = {m.valueX + g_highlightWidth + m.highlightMargin,
                  m.bottomMargin + m.rowHeight * VisibleRowCount()};
+    int statusWidth = g_statusBarVisible ? StatusTextsWidth() : 0;
+    if (statusWidth > size.cx)
+        size.cx = statusWidth;
     return size;
+}
+
+// Recomputes the field and highlight widths and returns the window's outer
+// size. The frame is computed for the overlapped style with its sizing
+// border, although the window has none: the surplus lands in the client
+// area as a margin at the right and the bottom.
+SIZE LayOutVisibleRows()
+{
+    int fieldWidth = FieldWidthForVisibleRows();
+    if (fieldWidth != 0)
+        SetFieldWidth(fieldWidth);
+    g_highlightWidth = FieldWidth() * g_metrics.cellWidth + g_metrics.highlightMargin;
+
+    SIZE client = ClientSize();
+    RECT frame = {0, 0, client.cx, client.cy};
+    AdjustFrameForDpi(&frame);
+    SIZE outer = {frame.right - frame.left, frame.bottom - frame.top};
+    if (g_statusBarVisible)
+        outer.cy += g_statusBarHeight;
+    return outer;
 }
 
 } // namespace
@@ -35,37 +60,27 @@ SIZE RowsClientSize()
 HWND g_mainWindow = NULL;
 int g_highlightWidth = 0;
 
-// The frame is computed for the overlapped style with its sizing border,
-// although the window has none: the surplus lands in the client area as a
-// margin at the right and the bottom.
 void SizeMainWindow(HWND window)
 {
     g_mainWindow = window;
-    int fieldWidth = FieldWidthForVisibleRows();
-    if (fieldWidth != 0)
-        SetFieldWidth(fieldWidth);
-    g_highlightWidth = FieldWidth() * g_metrics.cellWidth + g_metrics.highlightMargin;
-
-    SIZE client = RowsClientSize();
-    RECT frame = {0, 0, client.cx, client.cy};
-    AdjustFrameForDpi(&frame);
-    int outerWidth = frame.right - frame.left;
-    int outerHeight = frame.bottom - frame.top;
-    if (g_statusBarVisible)
-        outerHeight += g_statusBarHeight;
-
+    SIZE outer = LayOutVisibleRows();
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);
     RECT& normal = placement.rcNormalPosition;
-    normal.right = normal.left + outerWidth;
-    normal.bottom = normal.top + outerHeight;
+    normal.right = normal.left + outer.cx;
+    normal.bottom = normal.top + outer.cy;
     SetWindowPlacement(window, &placement);
 }
 
-void ScaleMainWindow(HWND window, int dpi)
+// One move to the suggested place, in the new size, without activating the
+// window: a placement's show command could activate it.
+void ScaleMainWindow(HWND window, int dpi, const RECT* suggested)
 {
+    g_mainWindow = window;
     UpdateLayoutMetrics(dpi);
     ScaleStatusBar();
-    SizeMainWindow(window);
+    SIZE outer = LayOutVisibleRows();
+    SetWindowPos(window, NULL, suggested->left, suggested->top, outer.cx, outer.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }

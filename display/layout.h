@@ -21,9 +21,8 @@ extern int g_highlightWidth;
 // Records the window as the main window, recomputes the field width and
 // gives the window the size of the visible rows and the status bar.
 void SizeMainWindow(HWND window);
-// Lays the window out for a DPI: the row font and the record, the status
-// bar's font and height, then the size. Start-up and a change of scale
-// both run it.
-void ScaleMainWindow(HWND window, int dpi);
+// Lays the window out for a new DPI: the row font and the record, the
+// status bar's font and height, then the size at the suggested position.
+void ScaleMainWindow(HWND window, int dpi, const RECT* suggested);
 
 void PaintRows(HDC dc);

@@ -13,8 +13,6 @@ const int BASE_BAND_MARGIN = 5;
 const int BASE_HOVER_TOP = 3;
 const int BASE_BOTTOM_MARGIN = 2;
 const int BASE_STATUS_EDGES[STATUS_PART_COUNT] = {240, 368, 440};
-// Space the status bar keeps between a part's edge and its text.
-const int BASE_STATUS_TEXT_PADDING = 3;
 const int VALUE_CELLS = 5;
 const char DIGIT_RUN[] = "0123456789";
 const int DIGIT_RUN_LENGTH = 10;
@@ -110,15 +108,15 @@ void UpdateLayoutMetrics(int dpi)
 }
 
 // Each edge is the larger of the scaled base edge and what the part's text
-// needs after the edge before it: the text, the part's borders and the
-// padding the bar keeps on both sides.
-void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], int border, int gap)
+// needs after the edge before it: the text and the room around it.
+void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], TextRoom room, int gap,
+                           int textEnds[STATUS_PART_COUNT])
 {
     int left = 0;
     for (int i = 0; i < STATUS_PART_COUNT; i++) {
-        int needed = left + textWidths[i] + 2 * (border + ScaleToDpi(BASE_STATUS_TEXT_PADDING));
+        textEnds[i] = left + room.left + textWidths[i] + room.right;
         int edge = ScaleToDpi(BASE_STATUS_EDGES[i]);
-        g_metrics.statusEdges[i] = edge > needed ? edge : needed;
+        g_metrics.statusEdges[i] = edge > textEnds[i] ? edge : textEnds[i];
         left = g_metrics.statusEdges[i] + gap;
     }
 }

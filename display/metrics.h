@@ -9,6 +9,15 @@
 
 const int BASE_DPI = 96;
 const int STATUS_PART_COUNT = 3;
+// Room a status bar keeps between a part's edges and its text, at 96 DPI
+// where it cannot be measured: a bound on both sides.
+const int BASE_STATUS_TEXT_INSET = 4;
+
+// The room the status bar keeps left and right of a part's text.
+struct TextRoom {
+    int left;
+    int right;
+};
 
 struct LayoutMetrics {
     int dpi;
@@ -65,8 +74,11 @@ int WindowDpi(HWND window);
 // record.
 void UpdateLayoutMetrics(int dpi);
 // Widens the status bar parts where their widest texts need it: their
-// widths in the bar's own font, its part border and the gap between parts.
-void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], int border, int gap);
+// widths in the bar's own font, the room the bar keeps around a text and
+// the gap between parts. textEnds receives where each part must end at
+// the least.
+void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], TextRoom room, int gap,
+                           int textEnds[STATUS_PART_COUNT]);
 HFONT RowFont();
 // Deletes the row font made for a DPI other than 96; called at exit.
 void ReleaseRowFont();

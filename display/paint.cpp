@@ -6,13 +6,29 @@
 #include "display/rows.h"
 #include "engine/format.h"
 
-// Draws every visible row anew, top to bottom in the order Hex, Dec, Bin,
-// with the device context's default pen, brush and colours: the highlight
-// is a black outline filled with white.
+namespace {
+
+// The user's colours: text in the window text colour on the window colour,
+// the highlight framed in the text colour and filled with the window
+// colour. The default scheme gives black on white.
+void UseWindowColours(HDC dc)
+{
+    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    SetTextColor(dc, text);
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    SelectObject(dc, GetStockObject(DC_PEN));
+    SetDCPenColor(dc, text);
+    SelectObject(dc, GetSysColorBrush(COLOR_WINDOW));
+}
+
+} // namespace
+
+// Draws every visible row anew, top to bottom in the order Hex, Dec, Bin.
 void PaintRows(HDC dc)
 {
     const LayoutMetrics& m = g_metrics;
     SelectObject(dc, RowFont());
+    UseWindowColours(dc);
     int position = 0;
     char text[FORMAT_BUFFER_SIZE];
     for (int i = 0; i < ROW_COUNT; i++) {

@@ -37,10 +37,20 @@
 #define IDC_VERSION_TEXT    1045
 #define IDC_LOGO            1046
 #define IDC_DIVIDER         1047
+// The About box's pictures, x, y, width and height in dialog units: a
+// picture control keeps this rectangle whatever the size of its bitmap.
+#define LOGO_PLACE          17, 23, 24, 24
+#define DIVIDER_PLACE       17, 56, 280, 5
 
-// Bitmaps
+// Bitmaps, each drawn at its base size and again at BITMAP_LARGE_SCALE
+// times it (tools/make_images.py reads the sizes and the scale from here).
+// A picture shows the larger drawing only where it fits the control's
+// template rectangle at the dialog's scale.
 #define IDB_LOGO            132
 #define IDB_DIVIDER         134
-// The same drawn at twice the size, for 192 DPI and up.
-#define IDB_LOGO_2X         136
-#define IDB_DIVIDER_2X      137
+#define IDB_LOGO_LARGE      136
+#define IDB_DIVIDER_LARGE   137
+#define BITMAP_LARGE_SCALE  2
+#define LOGO_SIZE           48
+#define DIVIDER_WIDTH       560
+#define DIVIDER_HEIGHT      9

@@ -10,27 +10,9 @@
 #include "display/rows.h"
 #include "resources/resource.h"
 #include "statusbar/bit_hover.h"
+#include "statusbar/status_fit.h"
 
 namespace {
-
-const char DATA_WIDTH_TEXT[] = "      Data Width = 64";
-const int LEADING_SPACES = 6;
-
-// Bus, device, function and register fields of a configuration address:
-// bits 23..16, 15..11, 10..8 and 7..0.
-void FormatPciReadout(uint64_t value, char* buffer, size_t size)
-{
-    snprintf(buffer, size, "      Bus=%2.2X  |  Dev=%2.2X  |  Func=%1.1X  |  Reg=%2.2X",
-             (unsigned)((value >> 16) & 0xFF), (unsigned)((value >> 11) & 0x1F),
-             (unsigned)((value >> 8) & 7), (unsigned)(value & 0xFF));
-}
-
-// Only the hexadecimal row visible: the window is narrow, so the readout
-// drops its six leading spaces.
-bool IsHexRowAlone()
-{
-    return IsRowVisible(ROW_HEX) && !IsRowVisible(ROW_DEC) && !IsRowVisible(ROW_BIN);
-}
 
 typedef BOOL(WINAPI* SystemParametersInfoForDpiFunction)(UINT, UINT, void*, UINT, UINT);
 
@@ -54,45 +36,21 @@ HFONT MakeStatusFont(int dpi)
     return CreateFontIndirectW(&metrics.lfStatusFont);
 }
 
-int TextWidth(HDC dc, const char* text)
-{
-    SIZE size = {};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    return size.cx;
-}
-
-// The widest text of each part in the bar's own font: the PCI readout with
-// its widest fields, the data width, and the widest bit readout.
-void MeasureWidestTexts(int widths[STATUS_PART_COUNT])
-{
-    HDC dc = GetDC(g_statusBar);
-    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(g_statusBar, WM_GETFONT, 0, 0));
-    char text[100];
-    FormatPciReadout(~0ull, text, sizeof text);
-    widths[STATUS_PART_PCI] = TextWidth(dc, text);
-    widths[STATUS_PART_WIDTH] = TextWidth(dc, DATA_WIDTH_TEXT);
-    widths[STATUS_PART_BIT] = 0;
-    for (int bit = 0; bit < 64; bit++) {
-        FormatBitReadout(bit, text, sizeof text);
-        int width = TextWidth(dc, text);
-        if (width > widths[STATUS_PART_BIT])
-            widths[STATUS_PART_BIT] = width;
-    }
-    SelectObject(dc, previous);
-    ReleaseDC(g_statusBar, dc);
-}
-
-// Part edges wide enough for the widest texts.
-void FitPartsToTexts()
-{
-    int widths[STATUS_PART_COUNT];
-    MeasureWidestTexts(widths);
-    int borders[3] = {};
-    SendMessageA(g_statusBar, SB_GETBORDERS, 0, (LPARAM)borders);
-    UpdateStatusPartEdges(widths, borders[0], borders[2]);
-}
-
 } // namespace
+
+// Bus, device, function and register fields of a configuration address:
+// bits 23..16, 15..11, 10..8 and 7..0.
+void FormatPciReadout(uint64_t value, char* buffer, size_t size)
+{
+    snprintf(buffer, size, "      Bus=%2.2X  |  Dev=%2.2X  |  Func=%1.1X  |  Reg=%2.2X",
+             (unsigned)((value >> 16) & 0xFF), (unsigned)((value >> 11) & 0x1F),
+             (unsigned)((value >> 8) & 7), (unsigned)(value & 0xFF));
+}
+
+bool IsHexRowAlone()
+{
+    return IsRowVisible(ROW_HEX) && !IsRowVisible(ROW_DEC) && !IsRowVisible(ROW_BIN);
+}
 
 bool g_statusBarVisible = true;
 HWND g_statusBar = NULL;
@@ -121,7 +79,7 @@ void ScaleStatusBar()
         SendMessageA(g_statusBar, WM_SETFONT, (WPARAM)g_statusFont, FALSE);
     if (previous != NULL)
         DeleteObject(previous);
-    FitPartsToTexts();
+    FitStatusPartsToTexts(g_statusBar);
     UpdateStatusBarText(g_statusBar);
     SendMessageA(g_statusBar, WM_SIZE, 0, 0);
     RECT rect;
@@ -167,4 +125,11 @@ void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam)
 {
     if (g_statusBar != NULL)
         SendMessageA(g_statusBar, WM_SIZE, wParam, lParam);
+}
+
+// Common controls keep their own copy of the system colours.
+void ForwardColourChangeToStatusBar()
+{
+    if (g_statusBar != NULL)
+        SendMessageA(g_statusBar, WM_SYSCOLORCHANGE, 0, 0);
 }

@@ -4,9 +4,16 @@
 
 #include <windows.h>
 
+#include <stdint.h>
+
 const int STATUS_PART_PCI = 0;
 const int STATUS_PART_WIDTH = 1;
 const int STATUS_PART_BIT = 2;
+
+const char DATA_WIDTH_TEXT[] = "      Data Width = 64";
+// The readout drops this many leading spaces while the hexadecimal row is
+// alone: the window is narrow then.
+const int LEADING_SPACES = 6;
 
 // Set while the user wants the status bar; it starts shown.
 extern bool g_statusBarVisible;
@@ -23,3 +30,8 @@ void ReleaseStatusFont();
 void ToggleStatusBar();
 void UpdateStatusBarText(HWND statusBar);
 void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam);
+void ForwardColourChangeToStatusBar();
+
+// The readout of a value, with its leading spaces.
+void FormatPciReadout(uint64_t value, char* buffer, size_t size);
+bool IsHexRowAlone();

@@ -5,16 +5,21 @@ resources/art, so every picture in the program has a readable source.
     make_images.py icon OUT.ico MAP.txt [MAP.txt ...]   one image per map
     make_images.py png OUT.png SCALE MAP.txt   the map as a PNG, each pixel
                                                a SCALE x SCALE square
-    make_images.py logo OUT.bmp [SCALE]     the About box picture, 48x48, 8 bits
-    make_images.py divider OUT.bmp [SCALE]  the About box rule, 560x9, 4 bits
+    make_images.py logo OUT.bmp [large]     the About box picture, 8 bits
+    make_images.py divider OUT.bmp [large]  the About box rule, 4 bits
 
-SCALE 2 draws the bitmaps at twice the size, for screens of 192 DPI and up
-(the larger logo in 4 bits: its ten colours fit).
+The bitmaps' base sizes and the larger scale are those of
+resources/resource.h (LOGO_SIZE, DIVIDER_WIDTH, DIVIDER_HEIGHT and
+BITMAP_LARGE_SCALE); "large" draws them at that scale, for picture controls
+that are at least that much larger (the larger logo in 4 bits: its ten
+colours fit).
 
 A map has one character per pixel; '#' lines are comments. The characters
 name colours of the standard 16-colour palette; '.' is transparent. The
 two bitmaps are drawn here from rectangles and circles.
 """
+import os
+import re
 import struct
 import sys
 import zlib
@@ -115,6 +120,17 @@ def write_bitmap(out, pixels, bits, colours):
 SCALE = 1
 
 
+def resource_numbers():
+    """The #define numbers of resources/resource.h, by name."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources',
+                        'resource.h')
+    found = re.findall(r'^#define\s+(\w+)\s+(\d+)\s*$', open(path).read(), re.M)
+    return {name: int(value) for name, value in found}
+
+
+SIZES = resource_numbers()
+
+
 def canvas(width, height, index):
     return [[index] * (width * SCALE) for _ in range(height * SCALE)]
 
@@ -143,7 +159,8 @@ BACK, INK, STEEL, SCREEN, SKIN, SHIRT, WOOD, HAIR, GLOW, PALE = range(10)
 
 
 def draw_logo():
-    p = canvas(48, 48, BACK)
+    # The drawing's coordinates are those of a 48-pixel square.
+    p = canvas(SIZES['LOGO_SIZE'], SIZES['LOGO_SIZE'], BACK)
     fill(p, 22, 8, 46, 27, STEEL)          # monitor frame
     fill(p, 24, 10, 44, 25, SCREEN)        # screen
     for x in range(26, 42, 4):             # digits on the screen
@@ -171,8 +188,9 @@ DIVIDER_COLOURS = [(0xF8, 0xF8, 0xF4), (0x2F, 0x4F, 0x4F), (0x00, 0xC0, 0xC8)] +
 
 
 def draw_divider():
-    p = canvas(560, 9, 0)
-    fill(p, 0, 6, 560, 8, 1)
+    width, height = SIZES['DIVIDER_WIDTH'], SIZES['DIVIDER_HEIGHT']
+    p = canvas(width, height, 0)
+    fill(p, 0, height - 3, width, height - 1, 1)
     for y in range(0, 9):
         half = 4 - abs(y - 4)
         fill(p, 12 - half, y, 13 + half, y + 1, 2)
@@ -181,8 +199,9 @@ def draw_divider():
 
 def main(argv):
     global SCALE
-    if len(argv) == 4 and argv[1] in ('logo', 'divider') and argv[3].isdigit():
-        SCALE = int(argv.pop())
+    if len(argv) == 4 and argv[1] in ('logo', 'divider') and argv[3] == 'large':
+        argv.pop()
+        SCALE = SIZES['BITMAP_LARGE_SCALE']
     if len(argv) >= 4 and argv[1] == 'icon':
         write_icon(argv[2], argv[3:])
     elif len(argv) == 5 and argv[1] == 'png' and argv[3].isdigit():

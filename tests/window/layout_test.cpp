@@ -14,16 +14,20 @@ struct RowSet {
     const char* name;
     bool hex, dec, bin;
     int fieldWidth, clientWidth, clientHeight;
+    // With the status bar: the readout's widest text may need more.
+    int statusClientWidth;
 };
 
 const RowSet ROW_SETS[] = {
-    {"Hex Dec Bin", true, true, true, 79, 682, 77},
-    {"Hex Dec", true, true, false, 27, 266, 52},
-    {"Hex Bin", true, false, true, 79, 682, 52},
-    {"Dec Bin", false, true, true, 79, 682, 52},
-    {"Hex", true, false, false, 19, 202, 27},
-    {"Dec", false, true, false, 27, 266, 27},
-    {"Bin", false, false, true, 79, 682, 27},
+    {"Hex Dec Bin", true, true, true, 79, 682, 77, 682},
+    {"Hex Dec", true, true, false, 27, 266, 52, 266},
+    {"Hex Bin", true, false, true, 79, 682, 52, 682},
+    {"Dec Bin", false, true, true, 79, 682, 52, 682},
+    // "Bus=AA  |  Dev=0A  |  Func=0  |  Reg=AA" is 215 pixels wide in Wine's
+    // status font, with 4 pixels of room on its left and 1 on its right.
+    {"Hex", true, false, false, 19, 202, 27, 220},
+    {"Dec", false, true, false, 27, 266, 27, 266},
+    {"Bin", false, false, true, 79, 682, 27, 682},
 };
 
 // The outer size the window must have: the client size framed the way the
@@ -69,7 +73,8 @@ TEST_F(Layout, WindowFitsEveryRowSetWithAndWithoutStatusBar)
             ShowRows(set.hex, set.dec, set.bin);
             if (!statusBar)
                 SendCommand(CMD_STATUS_BAR);
-            SIZE expected = ExpectedOuterSize(set.clientWidth, set.clientHeight, statusBar);
+            int clientWidth = statusBar ? set.statusClientWidth : set.clientWidth;
+            SIZE expected = ExpectedOuterSize(clientWidth, set.clientHeight, statusBar);
             SIZE actual = OuterSize();
             EXPECT_EQ(FieldWidth(), set.fieldWidth) << set.name;
             EXPECT_EQ(actual.cx, expected.cx) << set.name << " status bar " << statusBar;

@@ -1,0 +1,18 @@
+// Dialog controls that hold their texts in the font the system really gives
+// the dialog: a template's rectangles are the least a control gets, never
+// more than its text needs moves.
+#pragma once
+
+#include <windows.h>
+
+// Posted by a dialog to itself when its DPI changed, so that it fits its
+// controls again after the system has rescaled them.
+const UINT WM_REFIT_DIALOG = WM_APP + 1;
+
+// Records the layout of a dialog just made from its template, then fits
+// its controls and its size to their texts.
+void FitDialogToTexts(HWND dialog);
+// The template's layout at the dialog's new scale, fitted again.
+void RefitDialogToTexts(HWND dialog);
+// Drops the record of a dialog that is being destroyed.
+void ForgetDialogLayout(HWND dialog);

@@ -1,0 +1,181 @@
+#include "statusbar/status_fit.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+
+#include "display/metrics.h"
+#include "display/rows.h"
+#include "statusbar/bit_hover.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+// A readout field: where it sits in the value, how many values it takes
+// and how many digits it prints.
+struct PciField {
+    int shift;
+    unsigned count;
+    int digits;
+};
+const PciField PCI_FIELDS[] = {{16, 256, 2}, {11, 32, 2}, {8, 8, 1}, {0, 256, 2}};
+const int BIT_COUNT = 64;
+// The probe text: one glyph whose ink starts close to its origin.
+const char PROBE_TEXT[] = "|";
+const int PROBE_CELLS = 8;
+
+// The client width the texts need with one part (leading spaces kept),
+// one part of the hexadecimal row alone (spaces dropped), and three parts.
+int g_widthOnePart = 0;
+int g_widthHexAlone = 0;
+int g_widthThreeParts = 0;
+
+int TextWidth(HDC dc, const char* text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    return size.cx;
+}
+
+// Every field takes the value whose digits print widest in the font, so
+// the readout of that value is the widest there is.
+uint64_t WidestPciValue(HDC dc)
+{
+    uint64_t value = 0;
+    for (const PciField& field : PCI_FIELDS) {
+        unsigned widest = 0;
+        int widestWidth = -1;
+        for (unsigned candidate = 0; candidate < field.count; candidate++) {
+            char digits[8];
+            snprintf(digits, sizeof digits, "%0*X", field.digits, candidate);
+            int width = TextWidth(dc, digits);
+            if (width > widestWidth) {
+                widest = candidate;
+                widestWidth = width;
+            }
+        }
+        value |= (uint64_t)widest << field.shift;
+    }
+    return value;
+}
+
+int WidestBitReadout(HDC dc)
+{
+    int widest = 0;
+    for (int bit = 0; bit < BIT_COUNT; bit++) {
+        char text[32];
+        FormatBitReadout(bit, text, sizeof text);
+        int width = TextWidth(dc, text);
+        widest = width > widest ? width : widest;
+    }
+    return widest;
+}
+
+// The first column of a bitmap in which the two differ; -1 when none does.
+int FirstDifferentColumn(HDC first, HDC second, int width, int height)
+{
+    for (int x = 0; x < width; x++)
+        for (int y = 0; y < height; y++)
+            if (GetPixel(first, x, y) != GetPixel(second, x, y))
+                return x;
+    return -1;
+}
+
+// Draws into a white bitmap of the probe's size: a status text when
+// status is set, else the bare glyph at x 0.
+HDC DrawProbe(HDC screen, HFONT font, SIZE size, const char* text, bool status)
+{
+    HDC dc = CreateCompatibleDC(screen);
+    SelectObject(dc, CreateCompatibleBitmap(screen, size.cx, size.cy));
+    SelectObject(dc, font);
+    RECT all = {0, 0, size.cx, size.cy};
+    FillRect(dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    SetBkMode(dc, TRANSPARENT);
+    if (status)
+        DrawStatusTextA(dc, &all, text, 0);
+    else
+        TextOutA(dc, 0, 0, text, lstrlenA(text));
+    return dc;
+}
+
+// The font stays the caller's; the bitmap goes with the context.
+void FreeProbe(HDC dc)
+{
+    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+// The columns at the right end of a drawn status text that the control
+// keeps for its border: those that differ from the part's middle.
+int RightBorderWidth(HDC dc, SIZE size)
+{
+    int middleY = size.cy / 2;
+    COLORREF inside = GetPixel(dc, size.cx / 2, middleY);
+    int width = 0;
+    while (width < size.cx / 2 && GetPixel(dc, size.cx - 1 - width, middleY) != inside)
+        width++;
+    return width;
+}
+
+// The room the control keeps on each side of a part's text. The system
+// draws a status text with and without a glyph: the first column where
+// they differ, less the glyph's own left bearing, is the border and
+// padding on the left; the border drawn at the right end is the room
+// there.
+TextRoom MeasureTextRoom(HFONT font, int fontHeight)
+{
+    SIZE size = {PROBE_CELLS * fontHeight, 2 * fontHeight};
+    HDC screen = GetDC(NULL);
+    HDC empty = DrawProbe(screen, font, size, "", true);
+    HDC withText = DrawProbe(screen, font, size, PROBE_TEXT, true);
+    HDC blank = DrawProbe(screen, font, size, "", false);
+    HDC bare = DrawProbe(screen, font, size, PROBE_TEXT, false);
+    int textStart = FirstDifferentColumn(empty, withText, size.cx, size.cy);
+    int bearing = FirstDifferentColumn(blank, bare, size.cx, size.cy);
+    TextRoom room = {textStart - bearing, RightBorderWidth(empty, size)};
+    const HDC probes[] = {empty, withText, blank, bare};
+    for (HDC dc : probes)
+        FreeProbe(dc);
+    ReleaseDC(NULL, screen);
+    if (textStart < 0 || bearing < 0 || room.left < room.right)
+        return TextRoom{ScaleToDpi(BASE_STATUS_TEXT_INSET), ScaleToDpi(BASE_STATUS_TEXT_INSET)};
+    return room;
+}
+
+} // namespace
+
+void FitStatusPartsToTexts(HWND statusBar)
+{
+    HFONT font = (HFONT)SendMessageA(statusBar, WM_GETFONT, 0, 0);
+    if (font == NULL)
+        font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    HDC dc = GetDC(statusBar);
+    HGDIOBJ previous = SelectObject(dc, font);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    char readout[100];
+    FormatPciReadout(WidestPciValue(dc), readout, sizeof readout);
+    int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout), TextWidth(dc, DATA_WIDTH_TEXT),
+                                     WidestBitReadout(dc)};
+    int hexAloneWidth = TextWidth(dc, readout + LEADING_SPACES);
+    TextRoom room = MeasureTextRoom(font, metrics.tmHeight);
+    SelectObject(dc, previous);
+    ReleaseDC(statusBar, dc);
+
+    int borders[3] = {};
+    SendMessageA(statusBar, SB_GETBORDERS, 0, (LPARAM)borders);
+    int textEnds[STATUS_PART_COUNT];
+    UpdateStatusPartEdges(widths, room, borders[2], textEnds);
+    g_widthOnePart = textEnds[STATUS_PART_PCI];
+    g_widthThreeParts = textEnds[STATUS_PART_BIT];
+    g_widthHexAlone = room.left + hexAloneWidth + room.right;
+}
+
+int StatusTextsWidth()
+{
+    if (g_statusBar == NULL)
+        return 0;
+    if (IsRowVisible(ROW_BIN))
+        return g_widthThreeParts;
+    return IsHexRowAlone() ? g_widthHexAlone : g_widthOnePart;
+}

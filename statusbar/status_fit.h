@@ -1,0 +1,13 @@
+// How wide the status bar's parts must be: the widest text each part can
+// show, in the bar's own font, with the room the control keeps around a
+// part's text, measured on the running system.
+#pragma once
+
+#include <windows.h>
+
+// Widens the part edges where the widest texts need it and records the
+// client width the bar's texts need.
+void FitStatusPartsToTexts(HWND statusBar);
+// The client width the main window needs for the texts the bar shows now:
+// the end of its last part's widest text, 0 while no bar is shown.
+int StatusTextsWidth();
