@@ -5,7 +5,8 @@
 # the Windows tests; tools/test.sh holds one session for all its runs.
 #   test-session.sh up TEST_HOME [--hold]     start it, or join a running one
 #   test-session.sh down TEST_HOME [--hold]   stop it, unless a holder keeps it
-# Each prefix of the test home (prefix, prefix-144) gets its server.
+# Each prefix of the test home (prefix, prefix-144, prefix-plain) gets its
+# server.
 set -euo pipefail
 TOOLS=$(cd "$(dirname "$0")" && pwd)
 ACTION=${1:-}
@@ -18,8 +19,9 @@ export WINEPREFIX=""
 . "$TOOLS/wine-env.sh"
 . "$TOOLS/test-display.sh"
 
-# The test prefixes and their screen DPI (empty: Wine's default, 96).
-PREFIXES=(prefix: prefix-144:144)
+# The test prefixes as NAME:DPI:FONTS. DPI empty: Wine's default, 96.
+# FONTS plain: without Wine's own fonts, as a plain Debian prefix is.
+PREFIXES=(prefix:: prefix-144:144: prefix-plain::plain)
 
 for_each_prefix_server() {
   local entry
@@ -34,9 +36,10 @@ stop_prefix_server() {
 }
 
 start_prefix_server() {
-  local entry=$1
-  export WINEPREFIX="$HOME_DIR/${entry%%:*}"
-  ensure_wine_prefix test "${entry#*:}"
+  local name dpi fonts
+  IFS=: read -r name dpi fonts <<< "$1"
+  export WINEPREFIX="$HOME_DIR/$name"
+  ensure_wine_prefix test "$dpi" "$fonts"
   start_wine_services
 }
 

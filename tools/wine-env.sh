@@ -42,14 +42,16 @@ copy_wine_fonts() {
 # Creates the prefix on first use, under a lock so that two first uses at
 # once neither clash nor stop each other's programs. A crashing program
 # must not wait in Wine's crash dialog, so the dialog is switched off.
-#   ensure_wine_prefix test [LOGPIXELS]   for the tests: windows unmanaged
+#   ensure_wine_prefix test [LOGPIXELS] [plain]   for the tests: windows
+#                                         unmanaged; plain leaves Wine's own
+#                                         fonts out, as a plain prefix is
 #   ensure_wine_prefix managed            for daily use: the window manager
 #                                         frames them
 # Without a window manager Wine waits two seconds for one at every window it
 # hides or destroys, unless its windows are left unmanaged; on a desktop the
 # window manager draws the frame and caption of managed windows.
 ensure_wine_prefix() {
-  local kind=$1 log_pixels=${2:-} managed=N
+  local kind=$1 log_pixels=${2:-} fonts=${3:-} managed=N
   [ "$kind" = managed ] && managed=Y
   [ -f "$WINEPREFIX/.ternwick-ready" ] && return 0
   mkdir -p "$WINEPREFIX"
@@ -63,7 +65,7 @@ ensure_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
       >/dev/null 2>&1
     [ -z "$log_pixels" ] || set_prefix_log_pixels "$log_pixels"
-    copy_wine_fonts "$kind"
+    [ "$fonts" = plain ] || copy_wine_fonts "$kind"
     # Ending the server writes the registry to disk; while the lock is held
     # no other program runs in a prefix that is not ready yet.
     wineserver -k

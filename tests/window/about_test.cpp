@@ -1,6 +1,7 @@
 // The real About box, run modally from the real command; a thread timer
 // inspects it from inside its own message loop and then closes it.
 #include "calculator.h"
+#include "colour_scheme.h"
 
 #include <vector>
 
@@ -108,6 +109,19 @@ TEST_F(AboutBox, ShowsVersionAndBlueUnderlinedLinks)
     });
     EXPECT_NE(g_seenDialog, (HWND)NULL);
     EXPECT_FALSE(IsWindow(g_seenDialog));
+}
+
+TEST_F(AboutBox, TakesTheUsersColours)
+{
+    ColourScheme scheme(RGB(0, 0, 0), RGB(255, 255, 255));
+    RunAboutBox([](HWND dialog) {
+        StaticColours plain = AskStaticColours(dialog, Link(dialog, IDC_VERSION_TEXT));
+        EXPECT_EQ(plain.text, RGB(255, 255, 255));
+        EXPECT_EQ(BrushColour(plain.brush), RGB(0, 0, 0));
+        StaticColours link = AskStaticColours(dialog, Link(dialog, IDC_LINK_WEB));
+        EXPECT_EQ(BrushColour(link.brush), RGB(0, 0, 0));
+        Close(dialog, IDOK);
+    });
 }
 
 TEST_F(AboutBox, LinkClicksOpenTheirAddressOnce)

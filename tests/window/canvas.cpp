@@ -2,7 +2,7 @@
 
 #include "display/layout.h"
 
-Canvas PaintIntoCanvas(int width, int height)
+Canvas NewCanvas(int width, int height)
 {
     Canvas canvas;
     HDC screen = GetDC(NULL);
@@ -11,8 +11,21 @@ Canvas PaintIntoCanvas(int width, int height)
     ReleaseDC(NULL, screen);
     canvas.previous = SelectObject(canvas.dc, canvas.bitmap);
     RECT all = {0, 0, width, height};
-    FillRect(canvas.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    FillRect(canvas.dc, &all, GetSysColorBrush(COLOR_WINDOW));
+    return canvas;
+}
+
+Canvas PaintIntoCanvas(int width, int height)
+{
+    Canvas canvas = NewCanvas(width, height);
     PaintRows(canvas.dc);
+    return canvas;
+}
+
+Canvas PrintIntoCanvas(HWND window, int width, int height)
+{
+    Canvas canvas = NewCanvas(width, height);
+    SendMessageA(window, WM_PRINTCLIENT, (WPARAM)canvas.dc, PRF_CLIENT | PRF_ERASEBKGND);
     return canvas;
 }
 
@@ -25,5 +38,24 @@ void FreeCanvas(Canvas& canvas)
 
 bool IsInk(const Canvas& canvas, int x, int y)
 {
-    return GetPixel(canvas.dc, x, y) != RGB(255, 255, 255);
+    return GetPixel(canvas.dc, x, y) != GetSysColor(COLOR_WINDOW);
+}
+
+std::vector<COLORREF> ReadPixels(const Canvas& canvas, int width, int height)
+{
+    std::vector<COLORREF> pixels((size_t)width * height);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SelectObject(canvas.dc, canvas.previous);
+    GetDIBits(canvas.dc, canvas.bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    SelectObject(canvas.dc, canvas.bitmap);
+    // The bitmap holds blue in the low byte, a COLORREF red.
+    for (COLORREF& pixel : pixels)
+        pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
+    return pixels;
 }

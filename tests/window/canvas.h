@@ -1,8 +1,12 @@
-// The rows painted by PaintRows into a white memory bitmap, for tests that
-// read the painted pixels.
+// Memory bitmaps for tests that read painted pixels: the rows painted by
+// PaintRows, or a window printed with WM_PRINTCLIENT. A canvas starts
+// erased in the window colour, as the main window's class erases it; ink
+// is any pixel of another colour.
 #pragma once
 
 #include <windows.h>
+
+#include <vector>
 
 struct Canvas {
     HDC dc;
@@ -10,6 +14,10 @@ struct Canvas {
     HGDIOBJ previous;
 };
 
+Canvas NewCanvas(int width, int height);
 Canvas PaintIntoCanvas(int width, int height);
+Canvas PrintIntoCanvas(HWND window, int width, int height);
 void FreeCanvas(Canvas& canvas);
 bool IsInk(const Canvas& canvas, int x, int y);
+// Every pixel, row by row from the top.
+std::vector<COLORREF> ReadPixels(const Canvas& canvas, int width, int height);

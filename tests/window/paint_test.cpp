@@ -2,6 +2,7 @@
 // test reads its pixels.
 #include "calculator.h"
 #include "canvas.h"
+#include "colour_scheme.h"
 
 #include "display/layout.h"
 #include "display/rows.h"
@@ -117,6 +118,26 @@ TEST_F(Painting, LabelsStandAtTheLeftOfEachRow)
             thirdRowInked = thirdRowInked || IsInk(canvas, x, FIRST_ROW_Y + 2 * ROW_HEIGHT + dy);
     EXPECT_FALSE(thirdRowInked);
     FreeCanvas(canvas);
+}
+
+// Under a white on black scheme the rows are white on black: the window
+// colour behind them and inside the highlight, the text colour for the
+// text and the frame, and nothing else but greys blended of the two.
+TEST_F(Painting, RowsTakeTheUsersColours)
+{
+    ColourScheme scheme(RGB(0, 0, 0), RGB(255, 255, 255));
+    Canvas canvas = PaintIntoCanvas(CANVAS_WIDTH, CANVAS_HEIGHT);
+    std::vector<COLORREF> pixels = ReadPixels(canvas, CANVAS_WIDTH, CANVAS_HEIGHT);
+    FreeCanvas(canvas);
+    size_t text = 0, other = 0;
+    for (COLORREF pixel : pixels) {
+        text += pixel == RGB(255, 255, 255);
+        other += GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
+    }
+    EXPECT_EQ(pixels[(FIRST_ROW_Y + 2) * CANVAS_WIDTH + VALUE_X], RGB(0, 0, 0));
+    EXPECT_GT(text, 0u);
+    EXPECT_LT(text * 10, pixels.size()) << "most of the rows must be the window colour";
+    EXPECT_EQ(other, 0u);
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 
 #include <commctrl.h>
 #include <stdio.h>
+#include <stdlib.h>
+
+#include <vector>
 
 #include "display/layout.h"
 #include "display/metrics.h"
@@ -57,7 +60,59 @@ int LastInkOfBinaryRow(int width)
     return last;
 }
 
+// The flags of every move or resize of the main window.
+WNDPROC g_mainWindowProc;
+std::vector<UINT> g_moves;
+
+LRESULT CALLBACK RecordMoves(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED) {
+        UINT flags = ((const WINDOWPOS*)lParam)->flags;
+        if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+            g_moves.push_back(flags);
+    }
+    return CallWindowProcA(g_mainWindowProc, window, message, wParam, lParam);
+}
+
 typedef CalculatorTest Scale;
+
+TEST_F(Scale, NewScaleMovesAndSizesOnceWithoutActivating)
+{
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL,
+                                 NULL, NULL, NULL);
+    SetForegroundWindow(other);
+    SetActiveWindow(other);
+    PumpMessages();
+    ASSERT_EQ(GetActiveWindow(), other);
+    g_moves.clear();
+    g_mainWindowProc =
+        (WNDPROC)SetWindowLongPtrA(g_mainWindow, GWLP_WNDPROC, (LONG_PTR)RecordMoves);
+    RECT suggested = {300, 200, 400, 300};
+    int dpi = g_metrics.dpi == 144 ? 192 : 144;
+    SendMessageA(g_mainWindow, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+    PumpMessages();
+    SetWindowLongPtrA(g_mainWindow, GWLP_WNDPROC, (LONG_PTR)g_mainWindowProc);
+    ASSERT_EQ(g_moves.size(), 1u);
+    EXPECT_EQ(g_moves[0] & (SWP_NOMOVE | SWP_NOSIZE), 0u);
+    EXPECT_EQ(OuterPosition().x, 300);
+    EXPECT_EQ(OuterPosition().y, 200);
+    EXPECT_EQ(GetActiveWindow(), other);
+    DestroyWindow(other);
+}
+
+TEST_F(Scale, StatusFontAndBarGrowWithTheDpi)
+{
+    int lastFont = 0, lastBar = 0;
+    for (int dpi : DPIS) {
+        ChangeDpi(dpi);
+        LOGFONTA font = {};
+        GetObjectA((HFONT)SendMessageA(g_statusBar, WM_GETFONT, 0, 0), sizeof font, &font);
+        EXPECT_GT(abs(font.lfHeight), lastFont) << dpi;
+        EXPECT_GT(g_statusBarHeight, lastBar) << dpi;
+        lastFont = abs(font.lfHeight);
+        lastBar = g_statusBarHeight;
+    }
+}
 
 TEST_F(Scale, RowsFollowTheDpiAndFillTheHighlight)
 {

@@ -1,0 +1,16 @@
+// The system colours of the window and its text, as a test sets them.
+#pragma once
+
+#include <windows.h>
+
+// Gives the window and its text the colours for its lifetime (a white on
+// black scheme, say) and puts the colours before it back at its end.
+class ColourScheme {
+public:
+    ColourScheme(COLORREF window, COLORREF text);
+    ~ColourScheme();
+
+private:
+    COLORREF savedWindow;
+    COLORREF savedText;
+};

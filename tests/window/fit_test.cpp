@@ -1,0 +1,304 @@
+// Every text the program draws is whole, in whatever font the system gives
+// it: the status bar with its widest readout, and every text, link, button
+// and frame of the About, Help and History windows. A control is printed
+// as it is and again with room to spare; ink that only the room shows was
+// cut. The same checks run in the prefixes with other fonts and scales.
+#include "calculator.h"
+#include "canvas.h"
+
+#include <commctrl.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <functional>
+
+#include "display/layout.h"
+#include "resources/resource.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const int SPARE = 200;
+const char HEX_DIGITS[] = "0123456789ABCDEF";
+
+typedef std::vector<bool> Ink;
+
+// Where two prints of the same size differ.
+Ink DifferentPixels(const Canvas& first, const Canvas& second, int width, int height)
+{
+    std::vector<COLORREF> a = ReadPixels(first, width, height);
+    std::vector<COLORREF> b = ReadPixels(second, width, height);
+    Ink ink(a.size());
+    for (size_t i = 0; i < a.size(); i++)
+        ink[i] = a[i] != b[i];
+    return ink;
+}
+
+int StatusTextWidth(HDC dc, const std::string& text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), (int)text.size(), &size);
+    return size.cx;
+}
+
+// The widest of the candidate digits in the bar's font.
+char WidestDigit(HDC dc, const char* candidates)
+{
+    char widest = candidates[0];
+    for (const char* digit = candidates; *digit != 0; digit++)
+        if (StatusTextWidth(dc, std::string(1, *digit)) > StatusTextWidth(dc, std::string(1, widest)))
+            widest = *digit;
+    return widest;
+}
+
+// The hexadecimal digits of the value whose readout is widest, Bus, Dev,
+// Func and Reg each made of its widest possible digits, and the widest bit
+// readout.
+void WorkOutWidestTexts(std::string* digits, std::string* bitText)
+{
+    HDC dc = GetDC(g_statusBar);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(g_statusBar, WM_GETFONT, 0, 0));
+    char hex = WidestDigit(dc, HEX_DIGITS);
+    unsigned bus = strtoul(std::string(2, hex).c_str(), NULL, 16);
+    unsigned dev = strtoul((std::string(1, WidestDigit(dc, "01")) + hex).c_str(), NULL, 16);
+    unsigned func = WidestDigit(dc, "01234567") - '0';
+    char text[32];
+    snprintf(text, sizeof text, "%X", bus << 16 | dev << 11 | func << 8 | bus);
+    *digits = text;
+    *bitText = "";
+    for (int bit = 0; bit < 64; bit++) {
+        snprintf(text, sizeof text, "      Bit %2.2d", bit);
+        if (StatusTextWidth(dc, text) > StatusTextWidth(dc, *bitText))
+            *bitText = text;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(g_statusBar, dc);
+}
+
+// The status bar's text ink over a width: its print less the print with
+// every part empty.
+Ink StatusInk(int width, int height)
+{
+    int count = StatusPartCount();
+    std::string texts[3];
+    Canvas with = PrintIntoCanvas(g_statusBar, width, height);
+    for (int part = 0; part < count; part++) {
+        texts[part] = StatusText(part);
+        SendMessageA(g_statusBar, SB_SETTEXTA, part, (LPARAM) "");
+    }
+    Canvas without = PrintIntoCanvas(g_statusBar, width, height);
+    for (int part = 0; part < count; part++)
+        SendMessageA(g_statusBar, SB_SETTEXTA, part, (LPARAM)texts[part].c_str());
+    Ink ink = DifferentPixels(with, without, width, height);
+    FreeCanvas(with);
+    FreeCanvas(without);
+    return ink;
+}
+
+// Each part's text as the window shows it (cut at the bar's own width)
+// must be its whole text, as a bar with room to spare after every part
+// shows it.
+void ExpectStatusTextsWhole(const char* rows)
+{
+    RECT bar;
+    GetClientRect(g_statusBar, &bar);
+    int count = StatusPartCount(), width = bar.right, height = bar.bottom;
+    int edges[3] = {}, wideEdges[3] = {};
+    SendMessageA(g_statusBar, SB_GETPARTS, 3, (LPARAM)edges);
+    Ink shown = StatusInk(width, height);
+    for (int part = 0; part < count; part++)
+        wideEdges[part] = edges[part] + (part + 1) * SPARE;
+    // Parts may end beyond the bar: the widened print holds them whole.
+    int wideWidth = (edges[count - 1] > width ? edges[count - 1] : width) + count * SPARE;
+    SendMessageA(g_statusBar, SB_SETPARTS, count, (LPARAM)wideEdges);
+    Ink whole = StatusInk(wideWidth, height);
+    for (int part = 0; part < count; part++) {
+        int left = part == 0 ? 0 : edges[part - 1], wideLeft = part == 0 ? 0 : wideEdges[part - 1];
+        int cut = 0;
+        for (int dx = 0; dx < edges[part] - left + SPARE; dx++)
+            for (int y = 0; y < height; y++) {
+                bool inShown = left + dx < width && left + dx < edges[part] &&
+                               shown[(size_t)y * width + left + dx];
+                cut += whole[(size_t)y * wideWidth + wideLeft + dx] != inShown;
+            }
+        EXPECT_EQ(cut, 0) << rows << ": part " << part << " '" << StatusText(part)
+                          << "' is cut (" << cut << " pixels)";
+    }
+}
+
+int LineHeight(HWND control)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(control, WM_GETFONT, 0, 0));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+SIZE CaptionSize(HWND control)
+{
+    char text[256];
+    GetWindowTextA(control, text, sizeof text);
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(control, WM_GETFONT, 0, 0));
+    RECT rect = {0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &rect, DT_CALCRECT | DT_EXPANDTABS);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    SIZE size = {rect.right, rect.bottom};
+    return size;
+}
+
+// A text printed with room to spare, right and below where it holds one
+// line, only below where it holds several (wider, it would wrap anew):
+// the pixels its own rectangle would have cut.
+int CutPixels(HWND control)
+{
+    RECT rect;
+    GetClientRect(control, &rect);
+    int width = rect.right, height = rect.bottom;
+    int roomyWidth = height < 2 * LineHeight(control) ? width + SPARE : width;
+    int roomyHeight = height + SPARE;
+    SetWindowPos(control, NULL, 0, 0, roomyWidth, roomyHeight, SWP_NOMOVE | SWP_NOZORDER);
+    Canvas roomy = PrintIntoCanvas(control, roomyWidth, roomyHeight);
+    SetWindowPos(control, NULL, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    std::vector<COLORREF> pixels = ReadPixels(roomy, roomyWidth, roomyHeight);
+    FreeCanvas(roomy);
+    COLORREF background = pixels.back();
+    int cut = 0;
+    for (int y = 0; y < roomyHeight; y++)
+        for (int x = 0; x < roomyWidth; x++)
+            cut += (x >= width || y >= height) && pixels[(size_t)y * roomyWidth + x] != background;
+    return cut;
+}
+
+RECT RectIn(HWND dialog, HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(NULL, dialog, (POINT*)&rect, 2);
+    return rect;
+}
+
+bool Holds(const RECT& outer, const RECT& inner)
+{
+    RECT both;
+    IntersectRect(&both, &outer, &inner);
+    return EqualRect(&both, &inner) != 0;
+}
+
+// The font the dialog really got: raster or outline, as the prefix under
+// test says, so a host whose fonts happen to fit cannot pass for another.
+void ExpectFontKind(HWND dialog)
+{
+    const char* expected = getenv("TERNWICK_DIALOG_FONT");
+    if (expected == NULL)
+        return;
+    HDC dc = GetDC(dialog);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(dialog, WM_GETFONT, 0, 0));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+    bool outline = (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
+    EXPECT_STREQ(outline ? "outline" : "raster", expected) << "dialog font " << face;
+}
+
+// Every text whole, every caption inside its button or frame, every control
+// inside its group box and the dialog.
+void ExpectDialogFits(HWND dialog)
+{
+    ExpectFontKind(dialog);
+    RECT client;
+    GetClientRect(dialog, &client);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        char className[16], text[64];
+        GetClassNameA(control, className, sizeof className);
+        GetWindowTextA(control, text, sizeof text);
+        LONG style = GetWindowLongA(control, GWL_STYLE);
+        RECT rect = RectIn(dialog, control);
+        EXPECT_TRUE(Holds(client, rect)) << "'" << text << "' lies outside the dialog";
+        if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT) {
+            EXPECT_EQ(CutPixels(control), 0) << "'" << text << "' is cut";
+        } else if (lstrcmpiA(className, "Button") == 0) {
+            EXPECT_LT(CaptionSize(control).cx, rect.right - rect.left) << "'" << text << "'";
+        }
+        if (lstrcmpiA(className, "Button") != 0 || (style & BS_TYPEMASK) != BS_GROUPBOX)
+            continue;
+        for (HWND inside = GetWindow(dialog, GW_CHILD); inside != NULL;
+             inside = GetWindow(inside, GW_HWNDNEXT)) {
+            RECT other = RectIn(dialog, inside);
+            POINT middle = {(other.left + other.right) / 2, (other.top + other.bottom) / 2};
+            if (inside != control && PtInRect(&rect, middle)) {
+                EXPECT_TRUE(Holds(rect, other)) << "frame '" << text << "' cuts a control";
+            }
+        }
+    }
+}
+
+struct Opened {
+    const char* title;
+    bool checked;
+};
+Opened g_opened;
+
+void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND dialog = FindWindowA("#32770", g_opened.title);
+    if (dialog == NULL || !IsWindowVisible(dialog))
+        return;
+    KillTimer(NULL, timer);
+    ExpectDialogFits(dialog);
+    g_opened.checked = true;
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+typedef CalculatorTest Fit;
+
+TEST_F(Fit, DialogsHoldTheirTexts)
+{
+    struct Case { int command; const char* title; };
+    const Case cases[] = {
+        {CMD_ABOUT, "About"},
+        {CMD_HELP, "Ternwick - Help"},
+        {CMD_HISTORY, "Ternwick - History"},
+    };
+    for (const Case& c : cases) {
+        g_opened = {c.title, false};
+        SetTimer(NULL, 0, 20, CheckWhenOpen);
+        SendCommand(c.command);
+        for (int wait = 0; wait < 100 && !g_opened.checked; wait++) {
+            PumpMessages();
+            Sleep(20);
+        }
+        EXPECT_TRUE(g_opened.checked) << c.title << " never opened";
+    }
+}
+
+TEST_F(Fit, StatusBarHoldsItsWidestTexts)
+{
+    struct Case { const char* rows; bool hex, dec, bin; };
+    const Case cases[] = {
+        {"Hex Dec Bin", true, true, true},
+        {"Hex Dec", true, true, false},
+        {"Hex", true, false, false},
+    };
+    for (const Case& c : cases) {
+        StopCalculator();
+        StartCalculator();
+        ShowRows(c.hex, c.dec, c.bin);
+        std::string digits, bitText;
+        WorkOutWidestTexts(&digits, &bitText);
+        TypeChars(digits);
+        if (c.bin)
+            SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)bitText.c_str());
+        ExpectStatusTextsWhole(c.rows);
+    }
+}
+
+} // namespace
