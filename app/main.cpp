@@ -1,10 +1,12 @@
 #include <windows.h>
 
 #include "app/startup.h"
+#include "app/system_dlls.h"
 #include "resources/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
+    RestrictDllSearch();
     LoadClassName(instance);
     RegisterMainWindowClass(instance);
     if (!CreateMainWindow(instance, showCommand))

@@ -4,7 +4,7 @@
 #include "clipboard/clipboard.h"
 #include "dialogs/about.h"
 #include "dialogs/reference_windows.h"
-#include "display/accessibility.h"
+#include "accessibility/accessibility.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/rows.h"

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
-#include "display/accessibility.h"
+#include "accessibility/accessibility.h"
 #include "display/layout.h"
 #include "display/menu_state.h"
 #include "display/metrics.h"

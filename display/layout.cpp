@@ -29,7 +29,7 @@ SIZE ClientSize()
     const LayoutMetrics& m = g_metrics;
     SIZE size = {m.valueX + g_highlightWidth + m.highlightMargin,
                  m.bottomMargin + m.rowHeight * VisibleRowCount()};
-    int statusWidth = g_statusBarVisible ? StatusTextsWidth() : 0;
+    int statusWidth = IsStatusBarShown() ? StatusTextsWidth() : 0;
     if (statusWidth > size.cx)
         size.cx = statusWidth;
     return size;
@@ -50,7 +50,7 @@ SIZE LayOutVisibleRows()
     RECT frame = {0, 0, client.cx, client.cy};
     AdjustFrameForDpi(&frame);
     SIZE outer = {frame.right - frame.left, frame.bottom - frame.top};
-    if (g_statusBarVisible)
+    if (IsStatusBarShown())
         outer.cy += g_statusBarHeight;
     return outer;
 }
@@ -83,4 +83,27 @@ void ScaleMainWindow(HWND window, int dpi, const RECT* suggested)
     SIZE outer = LayOutVisibleRows();
     SetWindowPos(window, NULL, suggested->left, suggested->top, outer.cx, outer.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RowBand BandOfRow(RowIndex row)
+{
+    RowBand band = RowBandAt(VisibleRowNumber(row) - 1, VisibleRowCount());
+    int statusBarTop = StatusBarTop();
+    if (band.bottom > statusBarTop)
+        band.bottom = statusBarTop;
+    return band;
+}
+
+RowIndex RowAtY(int y)
+{
+    RowIndex row = ROW_HEX;
+    FindVisibleRow(BandAtY(y, VisibleRowCount()), &row);
+    return row;
+}
+
+int StatusBarTop()
+{
+    RECT client;
+    GetClientRect(g_mainWindow, &client);
+    return client.bottom - (IsStatusBarShown() ? g_statusBarHeight : 0);
 }

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include "display/metrics.h"
+#include "engine/calc_state.h"
+
 const int ROW_HEIGHT = 25;
 const int FIRST_ROW_Y = 7;
 const int VALUE_X = 40;
@@ -26,3 +29,14 @@ void SizeMainWindow(HWND window);
 void ScaleMainWindow(HWND window, int dpi, const RECT* suggested);
 
 void PaintRows(HDC dc);
+
+// Where a visible row's text stands and the band of client rows that a
+// click, the pointer or a screen reader's location takes for it; the last
+// band ends where the status bar begins. Every hit and location reads it.
+RowBand BandOfRow(RowIndex row);
+// The visible row whose band holds a client y: above the first band the
+// first row, below the last the last.
+RowIndex RowAtY(int y);
+// The client y where the status bar begins; the client area's bottom
+// while it is hidden.
+int StatusBarTop();

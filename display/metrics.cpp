@@ -1,5 +1,6 @@
 #include "display/metrics.h"
 
+#include "app/system_dlls.h"
 #include "display/layout.h"
 
 namespace {
@@ -79,7 +80,7 @@ int ScaleToDpi(int value)
 int WindowDpi(HWND window)
 {
     const GetDpiForWindowFunction getDpiForWindow =
-        LookUpUser32<GetDpiForWindowFunction>("GetDpiForWindow");
+        LookUpSystemFunction<GetDpiForWindowFunction>("user32.dll", "GetDpiForWindow");
     UINT dpi = window != NULL && getDpiForWindow != NULL ? getDpiForWindow(window) : 0;
     return dpi != 0 ? (int)dpi : ScreenDpi();
 }
@@ -156,7 +157,7 @@ int BandAtY(int y, int visibleRows)
 void AdjustFrameForDpi(RECT* rect)
 {
     const AdjustWindowRectExForDpiFunction adjustForDpi =
-        LookUpUser32<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+        LookUpSystemFunction<AdjustWindowRectExForDpiFunction>("user32.dll", "AdjustWindowRectExForDpi");
     if (adjustForDpi != NULL)
         adjustForDpi(rect, WS_OVERLAPPEDWINDOW, TRUE, 0, (UINT)g_metrics.dpi);
     else

@@ -55,15 +55,6 @@ struct RowBand {
     int bottom;
 };
 
-// Functions newer than Windows 7 are looked up by name, so that the
-// program still starts where they are missing; NULL where they are.
-template <typename Function>
-Function LookUpUser32(const char* name)
-{
-    FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), name);
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
 // Scales a 96-DPI pixel count to the current DPI.
 int ScaleToDpi(int value);
 

@@ -88,9 +88,7 @@ void HandleNavigationKey(unsigned key)
 // that would wrap round to the top.
 void SelectRowAtY(int y)
 {
-    RowIndex row;
-    if (FindVisibleRow(BandAtY(y, VisibleRowCount()), &row))
-        SelectRow(row);
+    SelectRow(RowAtY(y));
 }
 
 // The only visible row stays visible, whoever asks: the walks and the

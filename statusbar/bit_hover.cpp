@@ -50,7 +50,7 @@ int BitAtX(int x)
 // its highlight.
 int BinaryBandTop()
 {
-    return RowBandAt(VisibleRowNumber(ROW_BIN) - 1, VisibleRowCount()).textY - g_metrics.hoverTop;
+    return BandOfRow(ROW_BIN).textY - g_metrics.hoverTop;
 }
 
 // The main window gets no mouse moves from outside its client area, so a
@@ -75,7 +75,7 @@ void FormatBitReadout(int bit, char* buffer, size_t size)
 void UpdateBitHover(int x, int y)
 {
     char text[100] = " ";
-    if (!g_statusBarVisible || !IsRowVisible(ROW_BIN))
+    if (!IsStatusBarShown() || !IsRowVisible(ROW_BIN))
         return;
     int top = BinaryBandTop();
     if (y >= top && y <= top + g_metrics.hoverHeight) {
@@ -84,8 +84,7 @@ void UpdateBitHover(int x, int y)
             FormatBitReadout(bit, text, sizeof text);
         StartHoverTimer();
     }
-    if (g_statusBar != NULL)
-        SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)text);
+    SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)text);
 }
 
 void ClearBitHover()

@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "app/startup.h"
+#include "app/system_dlls.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/menu_state.h"
@@ -25,7 +26,7 @@ HFONT g_statusFont = NULL;
 HFONT MakeStatusFont(int dpi)
 {
     const SystemParametersInfoForDpiFunction forDpi =
-        LookUpUser32<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+        LookUpSystemFunction<SystemParametersInfoForDpiFunction>("user32.dll", "SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     if (forDpi != NULL && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, (UINT)dpi))
@@ -55,6 +56,11 @@ bool IsHexRowAlone()
 bool g_statusBarVisible = true;
 HWND g_statusBar = NULL;
 int g_statusBarHeight = 0;
+
+bool IsStatusBarShown()
+{
+    return g_statusBarVisible && g_statusBar != NULL;
+}
 
 void CreateStatusBar(HWND parent, HINSTANCE instance)
 {

@@ -22,6 +22,9 @@ extern HWND g_statusBar;
 // Outer height measured at the last creation; 0 when creation failed.
 extern int g_statusBarHeight;
 
+// True while a status bar window is shown: the user wants it and it could
+// be made.
+bool IsStatusBarShown();
 void CreateStatusBar(HWND parent, HINSTANCE instance);
 // Gives the status bar the font of the current DPI and measures it again.
 void ScaleStatusBar();

@@ -173,7 +173,7 @@ void FitStatusPartsToTexts(HWND statusBar)
 
 int StatusTextsWidth()
 {
-    if (g_statusBar == NULL)
+    if (!IsStatusBarShown())
         return 0;
     if (IsRowVisible(ROW_BIN))
         return g_widthThreeParts;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "accessibility/accessibility.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/rows.h"
@@ -103,23 +104,27 @@ TEST_F(Accessibility, RowsReadAsTheyAreShown)
     EXPECT_EQ(State(1), item | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED);
     EXPECT_EQ(State(2), item);
 
-    // Each row's location is the band a click selects, on the screen; the
-    // last one ends where the status bar begins.
+    // The rows' locations tile the client area from its top down to the
+    // status bar, each band ending 5 pixels above the next row's text (at
+    // 7, 32 and 57), across the whole width.
     RECT client;
     GetClientRect(g_mainWindow, &client);
     MapWindowPoints(g_mainWindow, NULL, (POINT*)&client, 2);
+    const LONG BAND_TOPS[] = {0, 27, 52};
+    LONG previousBottom = client.top;
     for (LONG id = 1; id <= 3; id++) {
         LONG left, top, width, height;
         m_client->accLocation(&left, &top, &width, &height, Child(id));
-        RowBand band = RowBandAt(id - 1, 3);
-        EXPECT_EQ(top, client.top + band.top) << id;
+        EXPECT_EQ(top, previousBottom) << id;
+        EXPECT_EQ(top, client.top + BAND_TOPS[id - 1]) << id;
+        EXPECT_EQ(left, client.left) << id;
         EXPECT_EQ(left + width, client.right) << id;
-        int bottom = id < 3 ? client.top + band.bottom : client.bottom - g_statusBarHeight;
-        EXPECT_EQ(top + height, bottom) << id;
+        previousBottom = top + height;
         VARIANT hit = {};
         m_client->accHitTest(left + width / 2, top + height / 2, &hit);
         EXPECT_EQ(hit.lVal, id);
     }
+    EXPECT_EQ(previousBottom, client.bottom - g_statusBarHeight);
 
     SendCommand(CMD_VIEW_DEC);
     m_client->get_accChildCount(&count);
@@ -151,13 +156,16 @@ TEST_F(Accessibility, EachChangeIsAnnouncedOnce)
     g_events.clear();
     TypeChars("1");
     PumpMessages();
-    for (LONG id = 1; id <= 3; id++)
-        EXPECT_EQ(CountEvents(EVENT_OBJECT_VALUECHANGE, id), 1) << id;
+    for (LONG id = 1; id <= 3; id++) {
+        EXPECT_EQ(CountEvents(EVENT_OBJECT_NAMECHANGE, id), 1) << id;
+        EXPECT_EQ(CountEvents(EVENT_OBJECT_VALUECHANGE, id), 0) << id;
+    }
 
     g_events.clear();
     TypeChars("\t");
     PumpMessages();
-    EXPECT_EQ(CountEvents(EVENT_OBJECT_VALUECHANGE, 2), 0);
+    for (LONG id = 1; id <= 3; id++)
+        EXPECT_EQ(CountEvents(EVENT_OBJECT_NAMECHANGE, id), 0) << id;
     EXPECT_EQ(CountEvents(EVENT_OBJECT_SELECTION, 2), 1);
     EXPECT_EQ(CountEvents(EVENT_OBJECT_FOCUS, 2), 1);
 
@@ -166,6 +174,77 @@ TEST_F(Accessibility, EachChangeIsAnnouncedOnce)
     PumpMessages();
     EXPECT_EQ(CountEvents(EVENT_OBJECT_REORDER, CHILDID_SELF), 1);
     UnhookWinEvent(hook);
+}
+
+// Where a direction leads from a child (0: the list itself): a row by its
+// number, the status bar (child 4) as its own object, nothing (0), or an
+// invalid argument (-1).
+TEST_F(Accessibility, ReadersWalkTheChildrenInReadingOrder)
+{
+    struct Case { LONG from, direction, to; };
+    const Case cases[] = {
+        {0, NAVDIR_FIRSTCHILD, 1}, {0, NAVDIR_LASTCHILD, 4},
+        {1, NAVDIR_NEXT, 2}, {2, NAVDIR_DOWN, 3}, {3, NAVDIR_NEXT, 4}, {4, NAVDIR_NEXT, 0},
+        {4, NAVDIR_PREVIOUS, 3}, {3, NAVDIR_UP, 2}, {1, NAVDIR_PREVIOUS, 0}, {2, NAVDIR_LEFT, 0},
+        {1, NAVDIR_FIRSTCHILD, -1}, {2, NAVDIR_LASTCHILD, -1}, {5, NAVDIR_NEXT, -1},
+    };
+    for (const Case& c : cases) {
+        VARIANT end = {};
+        HRESULT result = m_client->accNavigate(c.direction, Child(c.from), &end);
+        LONG to = result == E_INVALIDARG ? -1 : result == S_FALSE ? 0 : end.vt == VT_I4 ? end.lVal : 4;
+        EXPECT_EQ(to, c.to) << "from " << c.from << " direction " << c.direction;
+        EXPECT_EQ(end.vt, c.to == 4 ? VT_DISPATCH : c.to > 0 ? VT_I4 : VT_EMPTY);
+        if (end.vt == VT_DISPATCH)
+            end.pdispVal->Release();
+    }
+    SendCommand(CMD_STATUS_BAR);
+    VARIANT last = {};
+    EXPECT_EQ(m_client->accNavigate(NAVDIR_LASTCHILD, Child(CHILDID_SELF), &last), S_OK);
+    EXPECT_EQ(last.vt, VT_I4);
+    EXPECT_EQ(last.lVal, 3);
+}
+
+TEST_F(Accessibility, StatusBarIsAChildOfItsOwnAndHitsOutsideFindNothing)
+{
+    IDispatch* statusBar = NULL;
+    EXPECT_EQ(m_client->get_accChild(Child(4), &statusBar), S_OK);
+    ASSERT_NE(statusBar, nullptr);
+    statusBar->Release();
+    RECT bar;
+    GetWindowRect(g_statusBar, &bar);
+    VARIANT hit = {};
+    EXPECT_EQ(m_client->accHitTest((bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2, &hit),
+              S_OK);
+    EXPECT_EQ(hit.vt, VT_DISPATCH);
+    if (hit.vt == VT_DISPATCH)
+        hit.pdispVal->Release();
+    RECT window;
+    GetWindowRect(g_mainWindow, &window);
+    VARIANT outside = {};
+    EXPECT_EQ(m_client->accHitTest(window.right + 5, window.bottom + 5, &outside), S_FALSE);
+    EXPECT_EQ(outside.vt, VT_EMPTY);
+}
+
+TEST_F(Accessibility, NoRowHasTheFocusWhileTheWindowHasNot)
+{
+    HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL,
+                                 NULL, NULL);
+    SetFocus(other);
+    VARIANT focus = {};
+    EXPECT_EQ(m_client->get_accFocus(&focus), S_FALSE);
+    EXPECT_EQ(State(1) & STATE_SYSTEM_FOCUSED, 0);
+    EXPECT_TRUE(State(1) & STATE_SYSTEM_SELECTED);
+    DestroyWindow(other);
+}
+
+TEST_F(Accessibility, NoObjectOutlivesTheWindowAndItsReaders)
+{
+    EXPECT_EQ(CountLiveAccessibleObjects(), 1);
+    StopCalculator();
+    EXPECT_EQ(CountLiveAccessibleObjects(), 1) << "the reader still holds it";
+    m_client->Release();
+    m_client = NULL;
+    EXPECT_EQ(CountLiveAccessibleObjects(), 0);
 }
 
 TEST_F(Accessibility, AReferenceOutlivingTheWindowAnswersAnError)

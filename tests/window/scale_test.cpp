@@ -100,6 +100,24 @@ TEST_F(Scale, NewScaleMovesAndSizesOnceWithoutActivating)
     DestroyWindow(other);
 }
 
+// The fonts made for one scale are deleted when the next one replaces
+// them (Wine counts no GDI objects, so each handle is asked instead).
+TEST_F(Scale, FontsOfAnEarlierScaleAreDeleted)
+{
+    HGDIOBJ previous[2] = {};
+    for (int dpi : {96, 144, 192, 96}) {
+        ChangeDpi(dpi);
+        HGDIOBJ current[2] = {RowFont(), (HGDIOBJ)SendMessageA(g_statusBar, WM_GETFONT, 0, 0)};
+        for (int i = 0; i < 2; i++) {
+            if (previous[i] != NULL && previous[i] != current[i] &&
+                previous[i] != GetStockObject(ANSI_FIXED_FONT)) {
+                EXPECT_EQ(GetObjectType(previous[i]), 0u) << "font " << i << " of the scale before " << dpi;
+            }
+            previous[i] = current[i];
+        }
+    }
+}
+
 TEST_F(Scale, StatusFontAndBarGrowWithTheDpi)
 {
     int lastFont = 0, lastBar = 0;

@@ -1,5 +1,6 @@
-#include "display/ole_runtime.h"
+#include "accessibility/ole_runtime.h"
 
+#include "app/system_dlls.h"
 #include "display/row_text.h"
 
 namespace {
@@ -9,10 +10,8 @@ bool g_oleLoaded = false;
 template <typename Function>
 bool LookUp(const char* dll, const char* name, Function* function)
 {
-    HMODULE module = LoadLibraryA(dll);
-    FARPROC found = module != NULL ? GetProcAddress(module, name) : NULL;
-    *function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-    return found != NULL;
+    *function = LookUpSystemFunction<Function>(dll, name);
+    return *function != NULL;
 }
 
 } // namespace

@@ -11,6 +11,8 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam);
 // Cuts the object loose from the window that is going away; a reader still
 // holding it then gets an error code from every call.
 void DisconnectAccessibleRows();
+// The client objects made and not yet let go by every holder.
+LONG CountLiveAccessibleObjects();
 
 // Takes the rows as they stand as already announced (at start-up).
 void RecordAnnouncedRows();

@@ -1,4 +1,4 @@
-#include "display/accessibility.h"
+#include "accessibility/accessibility.h"
 
 #include <string.h>
 
@@ -35,7 +35,10 @@ bool AnnounceVisibility()
     return changed;
 }
 
-// A row shown again is announced whole, whatever it said before.
+// A row's name carries its value, so a changed row is announced by its
+// name alone: readers speak a value change of the focused item as well,
+// and would say it twice. A row shown again is announced whole, whatever
+// it said before.
 void AnnounceTexts(bool reordered)
 {
     char speech[ROW_SPEECH_SIZE];
@@ -48,7 +51,6 @@ void AnnounceTexts(bool reordered)
             continue;
         strcpy(g_announced.speech[row], speech);
         Notify(EVENT_OBJECT_NAMECHANGE, VisibleRowNumber(row));
-        Notify(EVENT_OBJECT_VALUECHANGE, VisibleRowNumber(row));
     }
 }
 

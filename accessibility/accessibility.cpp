@@ -1,11 +1,11 @@
-#include "display/accessibility.h"
+#include "accessibility/accessibility.h"
 
 #include <new>
 #include <oleacc.h>
 #include <string.h>
 
-#include "display/metrics.h"
-#include "display/ole_runtime.h"
+#include "display/layout.h"
+#include "accessibility/ole_runtime.h"
 #include "display/row_text.h"
 #include "display/rows.h"
 #include "statusbar/status_bar.h"
@@ -14,33 +14,62 @@ namespace {
 
 const char ROW_ACTION[] = "Select";
 
-// The row of a child id (1 for the top visible row); false for the client
-// itself, the status bar and anything out of range.
-bool RowOfChild(VARIANT child, RowIndex* row)
+// What a child VARIANT names.
+enum ChildKind { CHILD_SELF, CHILD_ROW, CHILD_STATUS_BAR, CHILD_INVALID, CHILD_CUT_LOOSE };
+
+// The status bar follows the rows as the last child, while it is shown.
+LONG StatusBarChild()
 {
-    return child.vt == VT_I4 && child.lVal >= 1 && FindVisibleRow(child.lVal - 1, row);
+    return IsStatusBarShown() ? VisibleRowCount() + 1 : 0;
 }
 
-bool IsSelf(VARIANT child)
+LONG ChildCount()
 {
-    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+    return VisibleRowCount() + (IsStatusBarShown() ? 1 : 0);
 }
 
-int StatusBarChild()
+// The status bar is a window with an accessible object of its own.
+HRESULT StatusBarObject(IDispatch** object)
 {
-    return g_statusBar != NULL ? VisibleRowCount() + 1 : 0;
+    return g_ole.accessibleObjectFromWindow(g_statusBar, (DWORD)OBJID_WINDOW, __uuidof(IDispatch),
+                                            (void**)object);
 }
 
-// A row's band in client coordinates, across the client area; the last
-// band ends where the status bar begins.
-RECT RowRectangle(HWND window, RowIndex row)
+// Names a child the way readers expect: a row by its number, the status
+// bar by its object.
+HRESULT NameChild(LONG id, VARIANT* child)
 {
-    RECT client;
-    GetClientRect(window, &client);
-    int bottom = client.bottom - (g_statusBar != NULL ? g_statusBarHeight : 0);
-    RowBand band = RowBandAt(VisibleRowNumber(row) - 1, VisibleRowCount());
-    RECT rect = {0, band.top, client.right, band.bottom < bottom ? band.bottom : bottom};
-    return rect;
+    if (id == StatusBarChild()) {
+        if (StatusBarObject(&child->pdispVal) != S_OK)
+            return S_FALSE;
+        child->vt = VT_DISPATCH;
+        return S_OK;
+    }
+    child->vt = VT_I4;
+    child->lVal = id;
+    return S_OK;
+}
+
+bool IsChildDirection(LONG direction)
+{
+    return direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD;
+}
+
+// The child a direction leads to from the child numbered from (0: the list
+// itself); 0 where there is none, -1 for a direction that is no direction.
+LONG NeighbourOf(LONG from, LONG direction)
+{
+    switch (direction) {
+    case NAVDIR_FIRSTCHILD: return 1;
+    case NAVDIR_LASTCHILD: return ChildCount();
+    case NAVDIR_NEXT:
+    case NAVDIR_DOWN: return from < ChildCount() ? from + 1 : 0;
+    case NAVDIR_PREVIOUS:
+    case NAVDIR_UP: return from - 1;
+    case NAVDIR_LEFT:
+    case NAVDIR_RIGHT: return 0;
+    }
+    return -1;
 }
 
 // The client object of the main window. It keeps no copy of the rows:
@@ -48,7 +77,14 @@ RECT RowRectangle(HWND window, RowIndex row)
 // the rows do not answer goes to the system's standard client object.
 class RowsAccessible final : public IAccessible {
 public:
-    RowsAccessible(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
+    RowsAccessible(HWND window, IAccessible* standard) : m_window(window), m_standard(standard)
+    {
+        InterlockedIncrement(&s_live);
+    }
+    ~RowsAccessible() { InterlockedDecrement(&s_live); }
+
+    // Objects made and not yet released by every holder.
+    static LONG s_live;
 
     // Cut loose: every later call answers an error code.
     void Disconnect()
@@ -114,47 +150,48 @@ public:
         *count = 0;
         if (m_window == NULL)
             return E_FAIL;
-        *count = VisibleRowCount() + (g_statusBar != NULL);
+        *count = ChildCount();
         return S_OK;
     }
 
-    // Rows are simple children; the status bar is a window with an
-    // accessible object of its own.
+    // Rows are simple children; the status bar is an object of its own.
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
         *object = NULL;
         RowIndex row;
-        if (m_window == NULL)
-            return E_FAIL;
-        if (RowOfChild(child, &row))
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_ROW)
             return S_FALSE;
-        if (child.vt != VT_I4 || child.lVal != StatusBarChild() || child.lVal == 0)
-            return E_INVALIDARG;
-        return g_ole.accessibleObjectFromWindow(g_statusBar, (DWORD)OBJID_WINDOW,
-                                                __uuidof(IDispatch), (void**)object);
+        if (kind == CHILD_STATUS_BAR)
+            return StatusBarObject(object);
+        return Refusal(kind);
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
         *name = NULL;
-        if (m_window != NULL && IsSelf(child))
+        RowIndex row;
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
             return m_standard->get_accName(child, name);
-        return SpeakRow(child, false, name);
+        return kind == CHILD_ROW ? SpeakRow(row, false, name) : Refusal(kind);
     }
 
     // The value is the row's text alone, without its label.
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
     {
         *value = NULL;
-        if (m_window != NULL && IsSelf(child))
+        RowIndex row;
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
             return m_standard->get_accValue(child, value);
-        return SpeakRow(child, true, value);
+        return kind == CHILD_ROW ? SpeakRow(row, true, value) : Refusal(kind);
     }
 
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
         *description = NULL;
-        if (m_window != NULL && IsSelf(child))
+        if (IsSelf(child))
             return m_standard->get_accDescription(child, description);
         return NothingForRow(child);
     }
@@ -163,12 +200,11 @@ public:
     {
         VariantInitEmpty(role);
         RowIndex row;
-        if (m_window == NULL)
-            return E_FAIL;
-        if (!IsSelf(child) && !RowOfChild(child, &row))
-            return E_INVALIDARG;
+        ChildKind kind = Classify(child, &row);
+        if (kind != CHILD_SELF && kind != CHILD_ROW)
+            return Refusal(kind);
         role->vt = VT_I4;
-        role->lVal = IsSelf(child) ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+        role->lVal = kind == CHILD_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
         return S_OK;
     }
 
@@ -176,11 +212,11 @@ public:
     {
         VariantInitEmpty(state);
         RowIndex row;
-        if (m_window != NULL && IsSelf(child))
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
             return m_standard->get_accState(child, state);
-        HRESULT found = FindRow(child, &row);
-        if (FAILED(found))
-            return found;
+        if (kind != CHILD_ROW)
+            return Refusal(kind);
         LONG flags = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
         if (row == g_calc.activeRow)
             flags |= STATE_SYSTEM_SELECTED | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
@@ -192,20 +228,24 @@ public:
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
     {
         *help = NULL;
-        return IsSelf(child) && m_window != NULL ? S_FALSE : NothingForRow(child);
+        if (IsSelf(child))
+            return m_standard->get_accHelp(child, help);
+        return NothingForRow(child);
     }
 
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override
     {
         *file = NULL;
         *topic = 0;
-        return IsSelf(child) && m_window != NULL ? S_FALSE : NothingForRow(child);
+        if (IsSelf(child))
+            return m_standard->get_accHelpTopic(file, child, topic);
+        return NothingForRow(child);
     }
 
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
     {
         *shortcut = NULL;
-        if (m_window != NULL && IsSelf(child))
+        if (IsSelf(child))
             return m_standard->get_accKeyboardShortcut(child, shortcut);
         return NothingForRow(child);
     }
@@ -236,11 +276,11 @@ public:
     {
         *action = NULL;
         RowIndex row;
-        if (m_window != NULL && IsSelf(child))
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
             return m_standard->get_accDefaultAction(child, action);
-        HRESULT found = FindRow(child, &row);
-        if (FAILED(found))
-            return found;
+        if (kind != CHILD_ROW)
+            return Refusal(kind);
         *action = MakeBstr(ROW_ACTION);
         return *action != NULL ? S_OK : E_OUTOFMEMORY;
     }
@@ -250,25 +290,31 @@ public:
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override
     {
         RowIndex row;
-        HRESULT found = FindRow(child, &row);
-        if (FAILED(found))
-            return found;
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
+            return m_standard->accSelect(flags, child);
+        if (kind != CHILD_ROW)
+            return Refusal(kind);
         if (flags & (SELFLAG_TAKESELECTION | SELFLAG_TAKEFOCUS))
             SelectRow(row);
         return S_OK;
     }
 
+    // A row is the band a click selects, across the client area.
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override
     {
         *left = *top = *width = *height = 0;
         RowIndex row;
-        if (m_window != NULL && IsSelf(child))
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
             return m_standard->accLocation(left, top, width, height, child);
-        HRESULT found = FindRow(child, &row);
-        if (FAILED(found))
-            return found;
-        RECT rect = RowRectangle(m_window, row);
+        if (kind != CHILD_ROW)
+            return Refusal(kind);
+        RECT client;
+        GetClientRect(m_window, &client);
+        RowBand band = BandOfRow(row);
+        RECT rect = {0, band.top, client.right, band.bottom};
         MapWindowPoints(m_window, NULL, (POINT*)&rect, 2);
         *left = rect.left;
         *top = rect.top;
@@ -277,12 +323,25 @@ public:
         return S_OK;
     }
 
+    // From the list its first and last child; between the children, their
+    // neighbours in reading order. The list's own neighbours among windows
+    // are the standard object's.
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
     {
         VariantInitEmpty(end);
-        if (m_window != NULL && IsSelf(start))
+        RowIndex row;
+        ChildKind kind = Classify(start, &row);
+        if (kind == CHILD_SELF && !IsChildDirection(direction))
             return m_standard->accNavigate(direction, start, end);
-        return NothingForRow(start);
+        if (kind == CHILD_INVALID || kind == CHILD_CUT_LOOSE)
+            return Refusal(kind);
+        if (kind != CHILD_SELF && IsChildDirection(direction))
+            return E_INVALIDARG;
+        LONG from = kind == CHILD_SELF ? 0 : kind == CHILD_ROW ? VisibleRowNumber(row) : ChildCount();
+        LONG to = NeighbourOf(from, direction);
+        if (to < 0)
+            return E_INVALIDARG;
+        return to == 0 ? S_FALSE : NameChild(to, end);
     }
 
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
@@ -296,33 +355,20 @@ public:
         GetClientRect(m_window, &client);
         if (!PtInRect(&client, point))
             return S_FALSE;
-        RECT statusBar;
-        if (g_statusBar != NULL && GetWindowRect(g_statusBar, &statusBar) &&
-            PtInRect(&statusBar, POINT{x, y})) {
-            VARIANT id = {};
-            id.vt = VT_I4;
-            id.lVal = StatusBarChild();
-            if (get_accChild(id, &child->pdispVal) != S_OK)
-                return S_FALSE;
-            child->vt = VT_DISPATCH;
-            return S_OK;
-        }
+        if (IsStatusBarShown() && point.y >= StatusBarTop())
+            return NameChild(StatusBarChild(), child);
         // The row whose band a click there would select.
-        RowIndex row = ROW_HEX;
-        FindVisibleRow(BandAtY(point.y, VisibleRowCount()), &row);
-        child->vt = VT_I4;
-        child->lVal = VisibleRowNumber(row);
-        return S_OK;
+        return NameChild(VisibleRowNumber(RowAtY(point.y)), child);
     }
 
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
         RowIndex row;
-        if (m_window != NULL && IsSelf(child))
+        ChildKind kind = Classify(child, &row);
+        if (kind == CHILD_SELF)
             return m_standard->accDoDefaultAction(child);
-        HRESULT found = FindRow(child, &row);
-        if (FAILED(found))
-            return found;
+        if (kind != CHILD_ROW)
+            return Refusal(kind);
         SelectRow(row);
         return S_OK;
     }
@@ -339,29 +385,43 @@ private:
 
     bool HasFocus() const { return GetFocus() == m_window; }
 
-    // S_OK with the row of a row's child id; E_FAIL once cut loose from the
-    // window; E_INVALIDARG for any other child.
-    HRESULT FindRow(VARIANT child, RowIndex* row) const
+    // The one reading of a child VARIANT that every method starts from.
+    ChildKind Classify(VARIANT child, RowIndex* row) const
     {
         if (m_window == NULL)
-            return E_FAIL;
-        return RowOfChild(child, row) ? S_OK : E_INVALIDARG;
+            return CHILD_CUT_LOOSE;
+        if (child.vt != VT_I4)
+            return CHILD_INVALID;
+        if (child.lVal == CHILDID_SELF)
+            return CHILD_SELF;
+        if (child.lVal >= 1 && FindVisibleRow(child.lVal - 1, row))
+            return CHILD_ROW;
+        return child.lVal == StatusBarChild() ? CHILD_STATUS_BAR : CHILD_INVALID;
     }
 
-    // A row has no description, help, shortcut or neighbours of its own.
+    bool IsSelf(VARIANT child) const
+    {
+        RowIndex row;
+        return Classify(child, &row) == CHILD_SELF;
+    }
+
+    // Once cut loose every call fails; a child the method has no answer
+    // for is an invalid argument.
+    static HRESULT Refusal(ChildKind kind)
+    {
+        return kind == CHILD_CUT_LOOSE ? E_FAIL : E_INVALIDARG;
+    }
+
+    // A row has no description, help or shortcut of its own.
     HRESULT NothingForRow(VARIANT child) const
     {
         RowIndex row;
-        HRESULT found = FindRow(child, &row);
-        return FAILED(found) ? found : S_FALSE;
+        ChildKind kind = Classify(child, &row);
+        return kind == CHILD_ROW ? S_FALSE : Refusal(kind);
     }
 
-    HRESULT SpeakRow(VARIANT child, bool textOnly, BSTR* text) const
+    HRESULT SpeakRow(RowIndex row, bool textOnly, BSTR* text) const
     {
-        RowIndex row;
-        HRESULT found = FindRow(child, &row);
-        if (FAILED(found))
-            return found;
         char speech[ROW_SPEECH_SIZE];
         FormatRowSpeech(row, speech, sizeof speech);
         *text = MakeBstr(textOnly ? strchr(speech, ' ') + 1 : speech);
@@ -372,6 +432,8 @@ private:
     IAccessible* m_standard;
     LONG m_references = 1;
 };
+
+LONG RowsAccessible::s_live = 0;
 
 // Held by the window from the first request until it is destroyed.
 RowsAccessible* g_rowsAccessible = NULL;
@@ -415,4 +477,9 @@ void DisconnectAccessibleRows()
     g_ole.coDisconnectObject(g_rowsAccessible, 0);
     g_rowsAccessible->Release();
     g_rowsAccessible = NULL;
+}
+
+LONG CountLiveAccessibleObjects()
+{
+    return RowsAccessible::s_live;
 }
