@@ -2,7 +2,7 @@
 // through Active Accessibility:
 //   a11y_reader rows        a line for each row: its name, then the states
 //                           "selected" and "focused" it has
-//   a11y_reader watch MS    hooks value changes out of context, says
+//   a11y_reader watch MS    hooks name changes out of context, says
 //                           "ready", and after MS milliseconds prints
 //                           "event ID NAME" for the last change of each row,
 //                           its name read as the hook's reader would
@@ -65,21 +65,21 @@ int PrintRows()
     return 0;
 }
 
-void CALLBACK RecordValueChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child,
+void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child,
                                 DWORD, DWORD)
 {
     if (object == OBJID_CLIENT && child > 0 && child < MAX_CHILDREN)
         g_lastEventWindow[child] = window;
 }
 
-int WatchValues(DWORD milliseconds)
+int WatchNames(DWORD milliseconds)
 {
     HWND window = FindWindowA("KESTRO", NULL);
     DWORD process = 0;
     if (window == NULL || GetWindowThreadProcessId(window, &process) == 0)
         return 1;
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, NULL,
-                                         RecordValueChange, process, 0, WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, NULL,
+                                         RecordNameChange, process, 0, WINEVENT_OUTOFCONTEXT);
     printf("ready\n");
     fflush(stdout);
     DWORD start = GetTickCount();
@@ -113,7 +113,7 @@ int main(int argc, char** argv)
     if (argc == 2 && strcmp(argv[1], "rows") == 0)
         result = PrintRows();
     else if (argc == 3 && strcmp(argv[1], "watch") == 0)
-        result = WatchValues((DWORD)atoi(argv[2]));
+        result = WatchNames((DWORD)atoi(argv[2]));
     CoUninitialize();
     return result;
 }

@@ -50,21 +50,39 @@ case_click_bin() {
 case_screen_reader() {
   local watch=$OUTPUT_DIR/a11y-watch.txt
   type_keys "1F"
+  # The accessibility runtime is loaded when a reader first asks, not
+  # before (Wine's trace of the DLLs the program loads).
+  grep -qi 'oleacc' "$PROGRAM_LOG" && fail "oleacc was loaded before any reader asked"
   expect_reader_rows "Hex 1F|selected,focused" "Dec 31|" "Bin 1-1111|"
+  wait_for_line 'oleacc' "$PROGRAM_LOG" 30 || fail "oleacc was not loaded when a reader asked"
   press Tab
   expect_reader_rows "Hex 1F|" "Dec 31|selected,focused" "Bin 1-1111|"
   wine "$A11Y_READER" watch 3000 > "$watch" &
   local reader=$!
-  for _ in $(seq 50); do
-    grep -q ready "$watch" && break
-    sleep 0.1
-  done
+  wait_for_line ready "$watch" 100 || { fail "timed out: the reader never said ready"; return; }
   type_keys "0"
   wait "$reader" || fail "the reader's watch failed"
   local events
   events=$(grep '^event' "$watch" | tr -d '\r' | tr '\n' ';')
   [ "$events" = "event 1 Hex 136;event 2 Dec 310;event 3 Bin 1-0011-0110;" ] \
     || fail "the reader heard: $events"
+}
+
+# Waits up to TENTHS tenths of a second for a line of the file to match.
+#   wait_for_line PATTERN FILE TENTHS
+wait_for_line() {
+  for _ in $(seq "$3"); do
+    grep -q "$1" "$2" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A DLL left beside the program under the accessibility runtime's name is
+# never loaded, and the rows are still read.
+case_planted_dll() {
+  expect_reader_rows "Hex 0|selected,focused" "Dec 0|" "Bin 0|"
+  [ ! -e "$(dirname "$PROGRAM")/planted-dll-loaded" ] || fail "the planted oleacc.dll was loaded"
 }
 
 expect_reader_rows() {
@@ -122,7 +140,20 @@ case_dialogs() {
   expect_copy "9"
 }
 
-start_program 20 wine "$PROGRAM"
+# The planted case runs a copy of the program from a folder that holds the
+# stand-in DLL, with Windows' search order for the program alone.
+OVERRIDES=$WINEDLLOVERRIDES
+if [ "$CASE" = planted-dll ]; then
+  PLANTED_DIR="$OUTPUT_DIR/planted"
+  rm -rf "$PLANTED_DIR"
+  mkdir -p "$PLANTED_DIR"
+  cp "$PROGRAM" "$PLANTED_DLL" "$PLANTED_DIR/"
+  PROGRAM="$PLANTED_DIR/$(basename "$PROGRAM")"
+  OVERRIDES="$OVERRIDES;oleacc=n,b"
+fi
+# Every case keeps Wine's trace of the DLLs the program loads.
+PROGRAM_LOG="$OUTPUT_DIR/e2e-$CASE.log"
+WINEDLLOVERRIDES=$OVERRIDES WINEDEBUG=+loaddll start_program 20 wine "$PROGRAM" 2>"$PROGRAM_LOG"
 "case_${CASE//-/_}"
 close_with_alt_f4
 [ "$FAILURES" -eq 0 ] || exit 1
