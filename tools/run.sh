@@ -17,6 +17,7 @@ PROGRAM=build/win64/app/ternwick.exe
 
 if [ -n "${DISPLAY:-}" ]; then
   ensure_wine_prefix managed
+  follow_desktop_dpi
   exec wine "$PROGRAM"
 fi
 

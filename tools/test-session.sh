@@ -3,15 +3,18 @@
 # that no test types into, reads the clipboard of or closes a window of the
 # user's own desktop. CTest runs "up" and "down" as the setup and cleanup of
 # the Windows tests; tools/test.sh holds one session for all its runs.
-#   test-session.sh up TEST_HOME [--hold]     start it, or join a running one
-#   test-session.sh down TEST_HOME [--hold]   stop it, unless a holder keeps it
-# Each prefix of the test home (prefix, prefix-144, prefix-plain) gets its
+#   test-session.sh up TEST_HOME     start it, or join a running one
+#   test-session.sh down TEST_HOME   leave it; the last to leave stops it
+# The run that calls (the ctest, or test.sh) is a holder of the session
+# from up to down. Holders are recorded by process id, so two runs at once
+# never stop each other's servers, and a run that crashed no longer counts
+# once its process is gone; a lock keeps their ups and downs apart. Each
+# prefix of the test home (prefix, prefix-144, prefix-plain) gets its
 # server.
 set -euo pipefail
 TOOLS=$(cd "$(dirname "$0")" && pwd)
 ACTION=${1:-}
 HOME_DIR=${2:-}
-HOLD=${3:-}
 [ -n "$HOME_DIR" ] || { sed -n '6,7p' "$0" >&2; exit 2; }
 mkdir -p "$HOME_DIR"
 HOME_DIR=$(cd "$HOME_DIR" && pwd)
@@ -35,6 +38,25 @@ stop_prefix_server() {
   return 0
 }
 
+# The holders whose process still runs, one id a line.
+living_holders() {
+  local pid
+  [ -f "$HOME_DIR/holders" ] || return 0
+  while read -r pid; do
+    [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && echo "$pid"
+  done < "$HOME_DIR/holders"
+  return 0
+}
+
+# Writes the holders anew: the living ones, less or plus the caller.
+record_holders() {
+  local change=$1
+  { living_holders | grep -vx "$PPID" || true
+    [ "$change" = add ] && echo "$PPID"
+  } > "$HOME_DIR/holders.new"
+  mv "$HOME_DIR/holders.new" "$HOME_DIR/holders"
+}
+
 start_prefix_server() {
   local name dpi fonts
   IFS=: read -r name dpi fonts <<< "$1"
@@ -43,6 +65,7 @@ start_prefix_server() {
   start_wine_services
 }
 
+# The servers it starts outlive it: they must not keep the lock (fd 9).
 session_up() {
   local number entry
   if number=$(test_session_display "$HOME_DIR"); then
@@ -51,23 +74,20 @@ session_up() {
     # Wine's clipboard lives with its server: a server of these prefixes
     # still running on another display is stopped first.
     for_each_prefix_server stop_prefix_server
-    start_private_x
+    start_private_x 9>&-
     echo "${DISPLAY#:} $PRIVATE_X_PID" > "$HOME_DIR/display"
   fi
   for entry in "${PREFIXES[@]}"; do
-    start_prefix_server "$entry"
+    start_prefix_server "$entry" 9>&-
   done
-  [ "$HOLD" != --hold ] || touch "$HOME_DIR/hold"
+  record_holders add
   echo "test session: Wine on the private display $DISPLAY"
 }
 
 session_down() {
   local number pid
-  if [ "$HOLD" = --hold ]; then
-    rm -f "$HOME_DIR/hold"
-  elif [ -e "$HOME_DIR/hold" ]; then
-    return 0
-  fi
+  record_holders remove
+  [ -s "$HOME_DIR/holders" ] && return 0
   for_each_prefix_server stop_prefix_server
   if read -r number pid 2>/dev/null < "$HOME_DIR/display"; then
     test_session_display "$HOME_DIR" >/dev/null && kill "$pid" 2>/dev/null || true
@@ -75,6 +95,8 @@ session_down() {
   rm -f "$HOME_DIR/display"
 }
 
+exec 9>"$HOME_DIR/session.lock"
+flock 9
 case $ACTION in
   up) session_up ;;
   down) session_down ;;

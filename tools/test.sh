@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Ternwick and runs every test: the engine and the scripts natively,
+# the engine once more with the address and undefined-behaviour sanitizers,
 # then the engine, window, end-to-end and release-archive tests as Windows
 # programs under Wine, once as built by mingw-w64 GCC and once as built by
-# clang (the desktop install test, which checks the scripts, runs once).
+# clang (the tests labelled "once" run for GCC's build only).
 # Wine runs on a private headless X server, never on the user's desktop.
 # The test prefixes are made while the compilers run, and the clang build
 # runs while GCC's programs are tested.
@@ -16,10 +17,10 @@ mkdir -p build
 cmake --preset win64 >/dev/null
 TEST_HOME=$(cmake -N -L build/win64 2>/dev/null | sed -n 's/^TERNWICK_WINE_TEST_HOME:PATH=//p')
 SESSION_LOG=build/test-session.log
-bash tools/test-session.sh up "$TEST_HOME" --hold >"$SESSION_LOG" 2>&1 &
+bash tools/test-session.sh up "$TEST_HOME" >"$SESSION_LOG" 2>&1 &
 SESSION_PID=$!
 CLANG_PID=""
-trap 'wait $SESSION_PID $CLANG_PID 2>/dev/null; bash tools/test-session.sh down "$TEST_HOME" --hold' EXIT
+trap 'wait $SESSION_PID $CLANG_PID 2>/dev/null; bash tools/test-session.sh down "$TEST_HOME"' EXIT
 
 # Names each phase with the seconds spent so far.
 phase() { echo "== $* (at ${SECONDS} s)"; }
@@ -35,6 +36,10 @@ wait_for() {
 phase "native: build, test"
 configure_and_build native engine_tests
 ctest --preset native -j "$(nproc)"
+
+phase "native, with address and undefined-behaviour sanitizers: build, test"
+configure_and_build native-sanitize engine_tests
+ctest --preset native-sanitize -j "$(nproc)"
 
 phase "win64: build, package"
 configure_and_build win64 all package

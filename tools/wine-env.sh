@@ -79,16 +79,41 @@ set_prefix_log_pixels() {
     >/dev/null 2>&1
 }
 
-# Gives the prefix the desktop's scale: Xft.dpi, where the desktop sets it
-# and the prefix holds another value. Wine then reports it to every window.
-follow_desktop_dpi() {
-  local dpi stored
-  dpi=$(xrdb -query 2>/dev/null | awk '$1 == "Xft.dpi:" { printf "%d", $2 }')
-  [ -n "$dpi" ] && [ "$dpi" -gt 0 ] || return 0
+# The prefix's LogPixels, in decimal; empty where the prefix has none.
+prefix_log_pixels() {
+  local stored
   stored=$(awk '/^\[/ { desktop = ($0 ~ /^\[Control Panel\\\\Desktop\]/) }
                 desktop && sub(/^"LogPixels"=dword:/, "") { print }' \
-             "$WINEPREFIX/user.reg" 2>/dev/null)
-  [ "$dpi" = "$((16#${stored:-60}))" ] || set_prefix_log_pixels "$dpi"
+             "$WINEPREFIX/user.reg" 2>/dev/null || true)
+  [ -z "$stored" ] || echo "$((16#$stored))"
+}
+
+# Gives the prefix the desktop's scale, Xft.dpi from xrdb, and records the
+# DPI it wrote. When the desktop no longer sets one, a DPI this function
+# wrote goes back to Wine's 96; one the user set by hand stays. Nothing
+# here stops the program from starting: a missing or failing xrdb is
+# reported and the prefix keeps its scale.
+follow_desktop_dpi() {
+  local query dpi="" stored record="$WINEPREFIX/.ternwick-dpi" written=""
+  if ! command -v xrdb >/dev/null; then
+    echo "ternwick: xrdb is missing, so the desktop's scale is not followed" >&2
+    return 0
+  fi
+  if ! query=$(xrdb -query 2>/dev/null); then
+    echo "ternwick: xrdb -query failed, so the desktop's scale is not followed" >&2
+    return 0
+  fi
+  dpi=$(awk '$1 == "Xft.dpi:" { printf "%d", $2 }' <<< "$query")
+  stored=$(prefix_log_pixels)
+  [ -f "$record" ] && written=$(cat "$record")
+  if [ -n "$dpi" ] && [ "$dpi" -gt 0 ]; then
+    [ "$dpi" = "$stored" ] || set_prefix_log_pixels "$dpi"
+    echo "$dpi" > "$record"
+  elif [ -n "$written" ] && [ "$written" = "$stored" ]; then
+    set_prefix_log_pixels 96
+    rm -f "$record"
+  fi
+  return 0
 }
 
 # Starts Xvfb on a display number it picks itself, so two runs never race
