@@ -337,7 +337,9 @@ public:
             return Refusal(kind);
         if (kind != CHILD_SELF && IsChildDirection(direction))
             return E_INVALIDARG;
-        LONG from = kind == CHILD_SELF ? 0 : kind == CHILD_ROW ? VisibleRowNumber(row) : ChildCount();
+        LONG from = kind == CHILD_SELF  ? 0
+                    : kind == CHILD_ROW ? VisibleRowNumber(row)
+                                        : ChildCount();
         LONG to = NeighbourOf(from, direction);
         if (to < 0)
             return E_INVALIDARG;

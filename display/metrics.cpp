@@ -157,7 +157,8 @@ int BandAtY(int y, int visibleRows)
 void AdjustFrameForDpi(RECT* rect)
 {
     const AdjustWindowRectExForDpiFunction adjustForDpi =
-        LookUpSystemFunction<AdjustWindowRectExForDpiFunction>("user32.dll", "AdjustWindowRectExForDpi");
+        LookUpSystemFunction<AdjustWindowRectExForDpiFunction>("user32.dll",
+                                                               "AdjustWindowRectExForDpi");
     if (adjustForDpi != NULL)
         adjustForDpi(rect, WS_OVERLAPPEDWINDOW, TRUE, 0, (UINT)g_metrics.dpi);
     else

@@ -26,7 +26,8 @@ HFONT g_statusFont = NULL;
 HFONT MakeStatusFont(int dpi)
 {
     const SystemParametersInfoForDpiFunction forDpi =
-        LookUpSystemFunction<SystemParametersInfoForDpiFunction>("user32.dll", "SystemParametersInfoForDpi");
+        LookUpSystemFunction<SystemParametersInfoForDpiFunction>("user32.dll",
+                                                                 "SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     if (forDpi != NULL && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, (UINT)dpi))

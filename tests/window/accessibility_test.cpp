@@ -191,7 +191,10 @@ TEST_F(Accessibility, ReadersWalkTheChildrenInReadingOrder)
     for (const Case& c : cases) {
         VARIANT end = {};
         HRESULT result = m_client->accNavigate(c.direction, Child(c.from), &end);
-        LONG to = result == E_INVALIDARG ? -1 : result == S_FALSE ? 0 : end.vt == VT_I4 ? end.lVal : 4;
+        LONG to = result == E_INVALIDARG ? -1
+                  : result == S_FALSE    ? 0
+                  : end.vt == VT_I4      ? end.lVal
+                                         : 4;
         EXPECT_EQ(to, c.to) << "from " << c.from << " direction " << c.direction;
         EXPECT_EQ(end.vt, c.to == 4 ? VT_DISPATCH : c.to > 0 ? VT_I4 : VT_EMPTY);
         if (end.vt == VT_DISPATCH)

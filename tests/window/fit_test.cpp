@@ -12,6 +12,7 @@
 
 #include <functional>
 
+#include "dialogs/dialog_fit.h"
 #include "display/layout.h"
 #include "resources/resource.h"
 #include "statusbar/status_bar.h"
@@ -45,9 +46,11 @@ int StatusTextWidth(HDC dc, const std::string& text)
 char WidestDigit(HDC dc, const char* candidates)
 {
     char widest = candidates[0];
-    for (const char* digit = candidates; *digit != 0; digit++)
-        if (StatusTextWidth(dc, std::string(1, *digit)) > StatusTextWidth(dc, std::string(1, widest)))
+    for (const char* digit = candidates; *digit != 0; digit++) {
+        int width = StatusTextWidth(dc, std::string(1, *digit));
+        if (width > StatusTextWidth(dc, std::string(1, widest)))
             widest = *digit;
+    }
     return widest;
 }
 
@@ -254,6 +257,18 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
         return;
     KillTimer(NULL, timer);
     ExpectDialogFits(dialog);
+    // Fitting again, as after a change of scale, at the same scale moves
+    // nothing.
+    std::vector<RECT> before;
+    HWND first = GetWindow(dialog, GW_CHILD);
+    for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT))
+        before.push_back(RectIn(dialog, control));
+    SendMessageA(dialog, WM_REFIT_DIALOG, 0, 0);
+    size_t i = 0;
+    for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT after = RectIn(dialog, control);
+        EXPECT_TRUE(EqualRect(&after, &before[i++])) << g_opened.title << " control " << i;
+    }
     g_opened.checked = true;
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }

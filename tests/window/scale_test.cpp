@@ -111,7 +111,8 @@ TEST_F(Scale, FontsOfAnEarlierScaleAreDeleted)
         for (int i = 0; i < 2; i++) {
             if (previous[i] != NULL && previous[i] != current[i] &&
                 previous[i] != GetStockObject(ANSI_FIXED_FONT)) {
-                EXPECT_EQ(GetObjectType(previous[i]), 0u) << "font " << i << " of the scale before " << dpi;
+                EXPECT_EQ(GetObjectType(previous[i]), 0u)
+                    << "font " << i << " of the scale before " << dpi;
             }
             previous[i] = current[i];
         }
