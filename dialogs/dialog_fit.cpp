@@ -51,14 +51,6 @@ DialogLayout* FindLayout(HWND dialog)
     return NULL;
 }
 
-RECT ChildRect(HWND dialog, HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(NULL, dialog, (POINT*)&rect, 2);
-    return rect;
-}
-
 RECT ScaleOfDialog(HWND dialog)
 {
     RECT scale = SCALE_PROBE;
@@ -248,7 +240,7 @@ void LayOutDialog(HWND dialog, const DialogLayout& layout, const RECT* places, S
     GrowGroupBoxes(items, layout.count);
     ResizeClient(dialog, FitClientSize(items, layout.count, client));
     for (int i = 0; i < layout.count; i++) {
-        RECT now = ChildRect(dialog, items[i].control);
+        RECT now = ChildRectInDialog(dialog, items[i].control);
         const RECT& to = items[i].to;
         if (!EqualRect(&now, &to))
             SetWindowPos(items[i].control, NULL, to.left, to.top, to.right - to.left,
@@ -267,6 +259,14 @@ RECT Rescale(const RECT& place, const RECT& from, const RECT& to)
 
 } // namespace
 
+RECT ChildRectInDialog(HWND dialog, HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(NULL, dialog, (POINT*)&rect, 2);
+    return rect;
+}
+
 void FitDialogToTexts(HWND dialog)
 {
     DialogLayout* layout = FindLayout(NULL);
@@ -277,7 +277,7 @@ void FitDialogToTexts(HWND dialog)
     for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL && layout->count < MAX_CONTROLS;
          control = GetWindow(control, GW_HWNDNEXT)) {
         layout->controls[layout->count] = control;
-        layout->places[layout->count++] = ChildRect(dialog, control);
+        layout->places[layout->count++] = ChildRectInDialog(dialog, control);
     }
     RECT client;
     GetClientRect(dialog, &client);

@@ -14,5 +14,7 @@ const UINT WM_REFIT_DIALOG = WM_APP + 1;
 void FitDialogToTexts(HWND dialog);
 // The template's layout at the dialog's new scale, fitted again.
 void RefitDialogToTexts(HWND dialog);
+// A control's rectangle in its dialog's client coordinates.
+RECT ChildRectInDialog(HWND dialog, HWND control);
 // Drops the record of a dialog that is being destroyed.
 void ForgetDialogLayout(HWND dialog);

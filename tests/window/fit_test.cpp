@@ -177,14 +177,6 @@ int CutPixels(HWND control)
     return cut;
 }
 
-RECT RectIn(HWND dialog, HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(NULL, dialog, (POINT*)&rect, 2);
-    return rect;
-}
-
 bool Holds(const RECT& outer, const RECT& inner)
 {
     RECT both;
@@ -224,7 +216,7 @@ void ExpectDialogFits(HWND dialog)
         GetClassNameA(control, className, sizeof className);
         GetWindowTextA(control, text, sizeof text);
         LONG style = GetWindowLongA(control, GWL_STYLE);
-        RECT rect = RectIn(dialog, control);
+        RECT rect = ChildRectInDialog(dialog, control);
         EXPECT_TRUE(Holds(client, rect)) << "'" << text << "' lies outside the dialog";
         if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT) {
             EXPECT_EQ(CutPixels(control), 0) << "'" << text << "' is cut";
@@ -235,7 +227,7 @@ void ExpectDialogFits(HWND dialog)
             continue;
         for (HWND inside = GetWindow(dialog, GW_CHILD); inside != NULL;
              inside = GetWindow(inside, GW_HWNDNEXT)) {
-            RECT other = RectIn(dialog, inside);
+            RECT other = ChildRectInDialog(dialog, inside);
             POINT middle = {(other.left + other.right) / 2, (other.top + other.bottom) / 2};
             if (inside != control && PtInRect(&rect, middle)) {
                 EXPECT_TRUE(Holds(rect, other)) << "frame '" << text << "' cuts a control";
@@ -262,11 +254,11 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
     std::vector<RECT> before;
     HWND first = GetWindow(dialog, GW_CHILD);
     for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT))
-        before.push_back(RectIn(dialog, control));
+        before.push_back(ChildRectInDialog(dialog, control));
     SendMessageA(dialog, WM_REFIT_DIALOG, 0, 0);
     size_t i = 0;
     for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT)) {
-        RECT after = RectIn(dialog, control);
+        RECT after = ChildRectInDialog(dialog, control);
         EXPECT_TRUE(EqualRect(&after, &before[i++])) << g_opened.title << " control " << i;
     }
     g_opened.checked = true;
