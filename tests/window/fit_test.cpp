@@ -10,8 +10,6 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include <functional>
-
 #include "dialogs/dialog_fit.h"
 #include "display/layout.h"
 #include "resources/resource.h"
@@ -35,22 +33,31 @@ Ink DifferentPixels(const Canvas& first, const Canvas& second, int width, int he
     return ink;
 }
 
-int StatusTextWidth(HDC dc, const std::string& text)
+// A text's width, or with none the font's metrics and face, in the
+// window's own font.
+int MeasureInFont(HWND window, const std::string& text, TEXTMETRICA* metrics = NULL,
+                  char* face = NULL)
 {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(window, WM_GETFONT, 0, 0));
     SIZE size = {};
     GetTextExtentPoint32A(dc, text.c_str(), (int)text.size(), &size);
+    if (metrics != NULL)
+        GetTextMetricsA(dc, metrics);
+    if (face != NULL)
+        GetTextFaceA(dc, LF_FACESIZE, face);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
     return size.cx;
 }
 
 // The widest of the candidate digits in the bar's font.
-char WidestDigit(HDC dc, const char* candidates)
+char WidestDigit(const char* candidates)
 {
     char widest = candidates[0];
-    for (const char* digit = candidates; *digit != 0; digit++) {
-        int width = StatusTextWidth(dc, std::string(1, *digit));
-        if (width > StatusTextWidth(dc, std::string(1, widest)))
+    for (const char* digit = candidates; *digit != 0; digit++)
+        if (MeasureInFont(g_statusBar, {*digit}) > MeasureInFont(g_statusBar, {widest}))
             widest = *digit;
-    }
     return widest;
 }
 
@@ -59,23 +66,19 @@ char WidestDigit(HDC dc, const char* candidates)
 // readout.
 void WorkOutWidestTexts(std::string* digits, std::string* bitText)
 {
-    HDC dc = GetDC(g_statusBar);
-    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(g_statusBar, WM_GETFONT, 0, 0));
-    char hex = WidestDigit(dc, HEX_DIGITS);
+    char hex = WidestDigit(HEX_DIGITS);
     unsigned bus = strtoul(std::string(2, hex).c_str(), NULL, 16);
-    unsigned dev = strtoul((std::string(1, WidestDigit(dc, "01")) + hex).c_str(), NULL, 16);
-    unsigned func = WidestDigit(dc, "01234567") - '0';
+    unsigned dev = strtoul(std::string({WidestDigit("01"), hex}).c_str(), NULL, 16);
+    unsigned func = WidestDigit("01234567") - '0';
     char text[32];
     snprintf(text, sizeof text, "%X", bus << 16 | dev << 11 | func << 8 | bus);
     *digits = text;
     *bitText = "";
     for (int bit = 0; bit < 64; bit++) {
         snprintf(text, sizeof text, "      Bit %2.2d", bit);
-        if (StatusTextWidth(dc, text) > StatusTextWidth(dc, *bitText))
+        if (MeasureInFont(g_statusBar, text) > MeasureInFont(g_statusBar, *bitText))
             *bitText = text;
     }
-    SelectObject(dc, previous);
-    ReleaseDC(g_statusBar, dc);
 }
 
 // The status bar's text ink over a width: its print less the print with
@@ -129,31 +132,6 @@ void ExpectStatusTextsWhole(const char* rows)
     }
 }
 
-int LineHeight(HWND control)
-{
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(control, WM_GETFONT, 0, 0));
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return metrics.tmHeight;
-}
-
-SIZE CaptionSize(HWND control)
-{
-    char text[256];
-    GetWindowTextA(control, text, sizeof text);
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(control, WM_GETFONT, 0, 0));
-    RECT rect = {0, 0, 0, 0};
-    DrawTextA(dc, text, -1, &rect, DT_CALCRECT | DT_EXPANDTABS);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    SIZE size = {rect.right, rect.bottom};
-    return size;
-}
-
 // A text printed with room to spare, right and below where it holds one
 // line, only below where it holds several (wider, it would wrap anew):
 // the pixels its own rectangle would have cut.
@@ -162,7 +140,9 @@ int CutPixels(HWND control)
     RECT rect;
     GetClientRect(control, &rect);
     int width = rect.right, height = rect.bottom;
-    int roomyWidth = height < 2 * LineHeight(control) ? width + SPARE : width;
+    TEXTMETRICA metrics = {};
+    MeasureInFont(control, "", &metrics);
+    int roomyWidth = height < 2 * metrics.tmHeight ? width + SPARE : width;
     int roomyHeight = height + SPARE;
     SetWindowPos(control, NULL, 0, 0, roomyWidth, roomyHeight, SWP_NOMOVE | SWP_NOZORDER);
     Canvas roomy = PrintIntoCanvas(control, roomyWidth, roomyHeight);
@@ -191,14 +171,9 @@ void ExpectFontKind(HWND dialog)
     const char* expected = getenv("TERNWICK_DIALOG_FONT");
     if (expected == NULL)
         return;
-    HDC dc = GetDC(dialog);
-    HGDIOBJ previous = SelectObject(dc, (HFONT)SendMessageA(dialog, WM_GETFONT, 0, 0));
     TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
     char face[LF_FACESIZE] = "";
-    GetTextFaceA(dc, sizeof face, face);
-    SelectObject(dc, previous);
-    ReleaseDC(dialog, dc);
+    MeasureInFont(dialog, "", &metrics, face);
     bool outline = (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
     EXPECT_STREQ(outline ? "outline" : "raster", expected) << "dialog font " << face;
 }
@@ -221,7 +196,7 @@ void ExpectDialogFits(HWND dialog)
         if (lstrcmpiA(className, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT) {
             EXPECT_EQ(CutPixels(control), 0) << "'" << text << "' is cut";
         } else if (lstrcmpiA(className, "Button") == 0) {
-            EXPECT_LT(CaptionSize(control).cx, rect.right - rect.left) << "'" << text << "'";
+            EXPECT_LT(MeasureInFont(control, text), rect.right - rect.left) << "'" << text << "'";
         }
         if (lstrcmpiA(className, "Button") != 0 || (style & BS_TYPEMASK) != BS_GROUPBOX)
             continue;
