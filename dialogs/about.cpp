@@ -52,7 +52,8 @@ WNDPROC SubclassControl(HWND dialog, int controlId, WNDPROC procedure)
 
 bool FitsLarge(const RECT& place, SIZE size)
 {
-    return place.right >= size.cx * BITMAP_LARGE_SCALE && place.bottom >= size.cy * BITMAP_LARGE_SCALE;
+    return place.right >= size.cx * BITMAP_LARGE_SCALE &&
+           place.bottom >= size.cy * BITMAP_LARGE_SCALE;
 }
 
 // The template rectangle of a picture at the dialog's scale.

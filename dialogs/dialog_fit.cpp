@@ -119,7 +119,8 @@ void FitOwnSize(Fitting& item, const Spacing& spacing)
     item.textWidth = text.cx;
     int width = item.from.right - item.from.left, height = item.from.bottom - item.from.top;
     if (item.kind == KIND_BUTTON || item.kind == KIND_GROUP) {
-        item.to.right = MaxOf(item.from.right, item.from.left + text.cx + 2 * spacing.captionMargin);
+        int needed = text.cx + 2 * spacing.captionMargin;
+        item.to.right = MaxOf(item.from.right, item.from.left + needed);
     } else if (height < 2 * lineHeight) {
         item.to.right = MaxOf(item.from.right, item.from.left + text.cx + spacing.slack);
     } else {
@@ -214,11 +215,13 @@ void ResizeClient(HWND dialog, SIZE client)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// One and four horizontal dialog units: a text's slack, twice that before a
+// link, and a caption's margin on each side.
 Spacing SpacingOf(HWND dialog)
 {
-    RECT units = {1, 2, 4, 0};
+    RECT units = {1, 0, 4, 0};
     MapDialogRect(dialog, &units);
-    Spacing spacing = {units.left, units.top, units.right};
+    Spacing spacing = {units.left, 2 * units.left, units.right};
     return spacing;
 }
 
@@ -251,7 +254,8 @@ void LayOutDialog(HWND dialog, const DialogLayout& layout, const RECT* places, S
 // Maps a place recorded at one scale to another.
 RECT Rescale(const RECT& place, const RECT& from, const RECT& to)
 {
-    RECT scaled = {MulDiv(place.left, to.right, from.right), MulDiv(place.top, to.bottom, from.bottom),
+    RECT scaled = {MulDiv(place.left, to.right, from.right),
+                   MulDiv(place.top, to.bottom, from.bottom),
                    MulDiv(place.right, to.right, from.right),
                    MulDiv(place.bottom, to.bottom, from.bottom)};
     return scaled;
@@ -274,7 +278,8 @@ void FitDialogToTexts(HWND dialog)
         return;
     layout->dialog = dialog;
     layout->count = 0;
-    for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL && layout->count < MAX_CONTROLS;
+    HWND control = GetWindow(dialog, GW_CHILD);
+    for (; control != NULL && layout->count < MAX_CONTROLS;
          control = GetWindow(control, GW_HWNDNEXT)) {
         layout->controls[layout->count] = control;
         layout->places[layout->count++] = ChildRectInDialog(dialog, control);
