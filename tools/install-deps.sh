@@ -7,7 +7,8 @@
 #                          screenshot
 #   install-deps.sh test   all of that, and what the tests drive and check
 #                          with: xdotool, xclip, GoogleTest, clang and lld,
-#                          desktop-file-utils and ShellCheck
+#                          desktop-file-utils, ShellCheck, and DejaVu for the
+#                          prefix without Wine's fonts
 # Off Debian (no dpkg) it checks for the commands themselves and names the
 # missing ones; libraries and fonts are then left to the build to find.
 set -euo pipefail
@@ -23,13 +24,13 @@ RUN_SET=(
 TEST_SET=(
   "${RUN_SET[@]}"
   xdotool:xdotool xclip:xclip googletest: libgtest-dev: clang:clang lld:ld.lld
-  desktop-file-utils:desktop-file-validate shellcheck:shellcheck
+  desktop-file-utils:desktop-file-validate shellcheck:shellcheck fonts-dejavu-core:
 )
 
 case ${1:-} in
   run) WANTED=("${RUN_SET[@]}") ;;
   test) WANTED=("${TEST_SET[@]}") ;;
-  *) sed -n '4,10p' "$0" >&2; exit 2 ;;
+  *) sed -n '4,11p' "$0" >&2; exit 2 ;;
 esac
 
 missing=()
