@@ -5,8 +5,9 @@
 # programs under Wine, once as built by mingw-w64 GCC and once as built by
 # clang (the tests labelled "once" run for GCC's build only).
 # Wine runs on a private headless X server, never on the user's desktop.
-# The test prefixes are made while the compilers run, and the clang build
-# and the sanitized engine tests run while GCC's programs are tested.
+# The test prefixes are made while the compilers run, the clang build runs
+# while GCC's programs are tested, and the sanitized engine while clang's
+# are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -48,16 +49,17 @@ CLANG_LOG=build/win64-clang.log
 (configure_and_build win64-clang all package) >"$CLANG_LOG" 2>&1 &
 CLANG_PID=$!
 
-# The Wine tests leave the processors idle much of the time.
+phase "win64: test under Wine"
+ctest --preset win64 -j "$(nproc)"
+wait_for "$CLANG_PID" "$CLANG_LOG"
+
+# The clang build is done and the Wine tests run one at a time: a
+# processor is free for the engine built with the sanitizers.
 phase "native, sanitized: build, test (log: build/native-sanitize.log)"
 SANITIZED_LOG=build/native-sanitize.log
 (configure_and_build native-sanitize engine_tests && ctest --preset native-sanitize) \
   >"$SANITIZED_LOG" 2>&1 &
 SANITIZED_PID=$!
-
-phase "win64: test under Wine"
-ctest --preset win64 -j "$(nproc)"
-wait_for "$CLANG_PID" "$CLANG_LOG"
 phase "win64-clang: test under Wine"
 ctest --preset win64-clang -j "$(nproc)"
 phase "native, sanitized: results"
