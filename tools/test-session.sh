@@ -9,8 +9,8 @@
 # from up to down. Holders are recorded by process id, so two runs at once
 # never stop each other's servers, and a run that crashed no longer counts
 # once its process is gone; a lock keeps their ups and downs apart. Each
-# prefix of the test home (prefix, prefix-144, prefix-plain) gets its
-# server.
+# prefix of the test home (prefix, prefix-144, prefix-192, prefix-plain)
+# gets its server.
 set -euo pipefail
 TOOLS=$(cd "$(dirname "$0")" && pwd)
 ACTION=${1:-}
@@ -24,7 +24,7 @@ export WINEPREFIX=""
 
 # The test prefixes as NAME:DPI:FONTS. DPI empty: Wine's default, 96.
 # FONTS plain: without Wine's own fonts, as a plain Debian prefix is.
-PREFIXES=(prefix:: prefix-144:144: prefix-plain::plain)
+PREFIXES=(prefix:: prefix-144:144: prefix-192:192: prefix-plain::plain)
 
 for_each_prefix_server() {
   local entry
