@@ -20,7 +20,8 @@ HMODULE LoadSystemLibrary(const char* dll)
         return NULL;
     lstrcatA(path, "\\");
     lstrcatA(path, dll);
-    return LoadLibraryA(path);
+    // The DLL's own dependencies are then looked for beside it first.
+    return LoadLibraryExA(path, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 } // namespace
