@@ -9,10 +9,6 @@
 
 const int BASE_DPI = 96;
 const int STATUS_PART_COUNT = 3;
-// Room a status bar keeps between a part's edges and its text, at 96 DPI
-// where it cannot be measured: a bound on both sides.
-const int BASE_STATUS_TEXT_INSET = 4;
-
 // The room the status bar keeps left and right of a part's text.
 struct TextRoom {
     int left;

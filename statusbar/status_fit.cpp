@@ -22,6 +22,9 @@ const int BIT_COUNT = 64;
 // The probe text: one glyph whose ink starts close to its origin.
 const char PROBE_TEXT[] = "|";
 const int PROBE_CELLS = 8;
+// The room kept on each side of a part's text where it cannot be measured,
+// at 96 DPI: a bound, wider than any status bar keeps.
+const int BASE_STATUS_TEXT_INSET = 4;
 
 // The client width the texts need with one part (leading spaces kept),
 // one part of the hexadecimal row alone (spaces dropped), and three parts.
