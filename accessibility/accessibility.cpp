@@ -1,10 +1,10 @@
 #include "accessibility/accessibility.h"
 
-#include <new>
 #include <oleacc.h>
 #include <string.h>
 
 #include "display/layout.h"
+#include "accessibility/accessible_base.h"
 #include "accessibility/ole_runtime.h"
 #include "display/row_text.h"
 #include "display/rows.h"
@@ -13,9 +13,6 @@
 namespace {
 
 const char ROW_ACTION[] = "Select";
-
-// What a child VARIANT names.
-enum ChildKind { CHILD_SELF, CHILD_ROW, CHILD_STATUS_BAR, CHILD_INVALID, CHILD_CUT_LOOSE };
 
 // The status bar follows the rows as the last child, while it is shown.
 LONG StatusBarChild()
@@ -75,75 +72,9 @@ LONG NeighbourOf(LONG from, LONG direction)
 // The client object of the main window. It keeps no copy of the rows:
 // every answer is read from the display at the time of the call. Whatever
 // the rows do not answer goes to the system's standard client object.
-class RowsAccessible final : public IAccessible {
+class RowsAccessible final : public AccessibleBase {
 public:
-    RowsAccessible(HWND window, IAccessible* standard) : m_window(window), m_standard(standard)
-    {
-        InterlockedIncrement(&s_live);
-    }
-    ~RowsAccessible() { InterlockedDecrement(&s_live); }
-
-    // Objects made and not yet released by every holder.
-    static LONG s_live;
-
-    // Cut loose: every later call answers an error code.
-    void Disconnect()
-    {
-        m_window = NULL;
-        if (m_standard != NULL)
-            m_standard->Release();
-        m_standard = NULL;
-    }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        *object = NULL;
-        if (!IsEqualIID(iid, __uuidof(IUnknown)) && !IsEqualIID(iid, __uuidof(IDispatch)) &&
-            !IsEqualIID(iid, __uuidof(IAccessible)))
-            return E_NOINTERFACE;
-        *object = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_references); }
-
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        LONG left = InterlockedDecrement(&m_references);
-        if (left == 0) {
-            Disconnect();
-            this->~RowsAccessible();
-            HeapFree(GetProcessHeap(), 0, this);
-        }
-        return (ULONG)left;
-    }
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
-    {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override
-    {
-        *info = NULL;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                     EXCEPINFO*, UINT*) override
-    {
-        return E_NOTIMPL;
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override
-    {
-        *parent = NULL;
-        return m_window == NULL ? E_FAIL : m_standard->get_accParent(parent);
-    }
+    RowsAccessible(HWND window, IAccessible* standard) : AccessibleBase(window, standard) {}
 
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
     {
@@ -281,8 +212,7 @@ public:
             return m_standard->get_accDefaultAction(child, action);
         if (kind != CHILD_ROW)
             return Refusal(kind);
-        *action = MakeBstr(ROW_ACTION);
-        return *action != NULL ? S_OK : E_OUTOFMEMORY;
+        return AnswerText(ROW_ACTION, action);
     }
 
     // Taking the selection or the focus makes the row active, as a click
@@ -375,27 +305,15 @@ public:
         return S_OK;
     }
 
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
-
 private:
-    static void VariantInitEmpty(VARIANT* variant)
-    {
-        memset(variant, 0, sizeof *variant);
-        variant->vt = VT_EMPTY;
-    }
-
     bool HasFocus() const { return GetFocus() == m_window; }
 
     // The one reading of a child VARIANT that every method starts from.
     ChildKind Classify(VARIANT child, RowIndex* row) const
     {
-        if (m_window == NULL)
-            return CHILD_CUT_LOOSE;
-        if (child.vt != VT_I4)
-            return CHILD_INVALID;
-        if (child.lVal == CHILDID_SELF)
-            return CHILD_SELF;
+        ChildKind kind = ClassifyChild(child);
+        if (kind != CHILD_NUMBERED)
+            return kind;
         if (child.lVal >= 1 && FindVisibleRow(child.lVal - 1, row))
             return CHILD_ROW;
         return child.lVal == StatusBarChild() ? CHILD_STATUS_BAR : CHILD_INVALID;
@@ -405,13 +323,6 @@ private:
     {
         RowIndex row;
         return Classify(child, &row) == CHILD_SELF;
-    }
-
-    // Once cut loose every call fails; a child the method has no answer
-    // for is an invalid argument.
-    static HRESULT Refusal(ChildKind kind)
-    {
-        return kind == CHILD_CUT_LOOSE ? E_FAIL : E_INVALIDARG;
     }
 
     // A row has no description, help or shortcut of its own.
@@ -426,62 +337,27 @@ private:
     {
         char speech[ROW_SPEECH_SIZE];
         FormatRowSpeech(row, speech, sizeof speech);
-        *text = MakeBstr(textOnly ? strchr(speech, ' ') + 1 : speech);
-        return *text != NULL ? S_OK : E_OUTOFMEMORY;
+        return AnswerText(textOnly ? strchr(speech, ' ') + 1 : speech, text);
     }
-
-    HWND m_window;
-    IAccessible* m_standard;
-    LONG m_references = 1;
 };
 
-LONG RowsAccessible::s_live = 0;
-
 // Held by the window from the first request until it is destroyed.
-RowsAccessible* g_rowsAccessible = NULL;
-
-// Made on the process heap: a plain new would bring in the C++ exception
-// support.
-RowsAccessible* MakeRowsAccessible(HWND window)
-{
-    IAccessible* standard = NULL;
-    if (FAILED(g_ole.createStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                                (void**)&standard)))
-        return NULL;
-    void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(RowsAccessible));
-    if (memory == NULL) {
-        standard->Release();
-        return NULL;
-    }
-    return new (memory) RowsAccessible(window, standard);
-}
+AccessibleBase* g_rowsAccessible = NULL;
 
 } // namespace
 
-// The object id arrives in the low 32 bits; Wine zero-extends it, so it is
-// compared as a 32-bit value.
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if ((DWORD)lParam != (DWORD)OBJID_CLIENT || !LoadOle())
-        return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
-    if (g_rowsAccessible == NULL)
-        g_rowsAccessible = MakeRowsAccessible(window);
-    if (g_rowsAccessible == NULL)
-        return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
-    return g_ole.lresultFromObject(__uuidof(IAccessible), wParam, g_rowsAccessible);
+    return AnswerClientObject(window, wParam, lParam, &g_rowsAccessible,
+                              MakeOnHeap<RowsAccessible>);
 }
 
 void DisconnectAccessibleRows()
 {
-    if (g_rowsAccessible == NULL)
-        return;
-    g_rowsAccessible->Disconnect();
-    g_ole.coDisconnectObject(g_rowsAccessible, 0);
-    g_rowsAccessible->Release();
-    g_rowsAccessible = NULL;
+    DisconnectClientObject(&g_rowsAccessible);
 }
 
 LONG CountLiveAccessibleObjects()
 {
-    return RowsAccessible::s_live;
+    return AccessibleBase::s_live;
 }

@@ -1,24 +1,17 @@
 #include "dialogs/about.h"
 
-#include <stdio.h>
-
 #include "dialogs/dialog_fit.h"
 #include "resources/resource.h"
 
 namespace {
 
-const COLORREF LINK_BLUE = RGB(0, 0, 255);
 const char VERSION_TEXT[] = "Version 0.04.00 - Beta\nBuilt on Feb 22, 2006";
-const char MAILTO[] = "mailto:";
 
 enum AboutBrush { BRUSH_WEB_LINK, BRUSH_MAIL_LINK, BRUSH_OTHER, BRUSH_COUNT };
 
 // Made anew at each opening, released once the dialog and its controls
 // are gone.
 HBRUSH g_aboutBrushes[BRUSH_COUNT];
-const int LINK_COUNT = 2;
-HFONT g_linkFonts[LINK_COUNT];
-int g_linkFontCount = 0;
 // The pictures: each shows its bitmap drawn at the larger scale where that
 // fits the control's template rectangle at the dialog's scale, else the
 // base one. The control keeps that rectangle, although a picture control
@@ -41,14 +34,6 @@ const int PICTURE_COUNT = 2;
 // The bitmaps this box loaded, and whether each shows the larger one.
 HBITMAP g_pictureBitmaps[PICTURE_COUNT];
 bool g_showsLarge[PICTURE_COUNT];
-WNDPROC g_previousWebLinkProc;
-WNDPROC g_previousMailLinkProc;
-
-WNDPROC SubclassControl(HWND dialog, int controlId, WNDPROC procedure)
-{
-    HWND control = GetDlgItem(dialog, controlId);
-    return (WNDPROC)SetWindowLongPtrA(control, GWLP_WNDPROC, (LONG_PTR)procedure);
-}
 
 bool FitsLarge(const RECT& place, SIZE size)
 {
@@ -66,9 +51,11 @@ RECT PlaceOf(HWND dialog, const DialogPlace& place)
 
 int Smaller(int a, int b) { return a < b ? a : b; }
 
-// Swaps a picture's bitmap where the other drawing fits its rectangle now
-// (the bitmap the control had is freed), and keeps the control within
-// that rectangle: as large as its bitmap, never larger than its place.
+// Gives a picture the drawing that fits its rectangle now (the bitmap it
+// had is freed), and keeps the control within that rectangle: as large as
+// its bitmap, never larger than its place. The bitmaps are stored
+// run-length encoded, which Windows decodes into device-dependent bitmaps
+// (LoadBitmap) only, so the template names none and the box loads them.
 void ShowBitmapsThatFit(HWND dialog)
 {
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
@@ -77,7 +64,7 @@ void ShowBitmapsThatFit(HWND dialog)
         RECT place = PlaceOf(dialog, picture.place);
         OffsetRect(&place, -place.left, -place.top);
         bool large = FitsLarge(place, picture.size);
-        if (large != g_showsLarge[i]) {
+        if (g_pictureBitmaps[i] == NULL || large != g_showsLarge[i]) {
             int resource = large ? picture.largeBitmap : picture.bitmap;
             HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(resource));
             HGDIOBJ previous = (HGDIOBJ)SendDlgItemMessageA(
@@ -128,16 +115,17 @@ void RefitAboutBox(HWND dialog)
     ShowBitmapsThatFit(dialog);
 }
 
-void InitAboutDialog(HWND dialog)
+// The links are tab stops ahead of OK in the template, so the focus is put
+// on OK here and the dialog manager is told not to move it.
+BOOL InitAboutDialog(HWND dialog)
 {
     MakeAboutBrushes();
-    UnderlineControlFont(dialog, IDC_LINK_WEB);
-    UnderlineControlFont(dialog, IDC_LINK_MAIL);
-    g_previousWebLinkProc = SubclassControl(dialog, IDC_LINK_WEB, WebLinkProc);
-    g_previousMailLinkProc = SubclassControl(dialog, IDC_LINK_MAIL, MailLinkProc);
+    SetUpLinks(dialog);
     SetDlgItemTextA(dialog, IDC_VERSION_TEXT, VERSION_TEXT);
     ShowBitmapsThatFit(dialog);
     FitDialogToTexts(dialog);
+    SetFocus(GetDlgItem(dialog, IDOK));
+    return FALSE;
 }
 
 // Runs once the controls are gone, so their fonts and bitmaps are free.
@@ -145,9 +133,7 @@ void ReleaseAboutResources(HWND dialog)
 {
     ForgetDialogLayout(dialog);
     ReleaseAboutBrushes();
-    for (int i = 0; i < g_linkFontCount; i++)
-        DeleteObject(g_linkFonts[i]);
-    g_linkFontCount = 0;
+    ReleaseLinkFonts();
     for (int i = 0; i < PICTURE_COUNT; i++) {
         if (g_pictureBitmaps[i] != NULL)
             DeleteObject(g_pictureBitmaps[i]);
@@ -156,37 +142,9 @@ void ReleaseAboutResources(HWND dialog)
     }
 }
 
-// Pure blue links, unless the user asked for high contrast: then the
-// scheme's colour for links.
-COLORREF LinkColour()
-{
-    HIGHCONTRASTA contrast = {};
-    contrast.cbSize = sizeof contrast;
-    if (SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-        (contrast.dwFlags & HCF_HIGHCONTRASTON))
-        return GetSysColor(COLOR_HOTLIGHT);
-    return LINK_BLUE;
-}
-
-// A click notification (code 0) on a link opens its address; a double
-// click arrives with another code and opens nothing.
-void OpenClickedLink(HWND dialog, WPARAM wParam, LPARAM lParam)
-{
-    if (HIWORD(wParam) != STN_CLICKED)
-        return;
-    HWND control = (HWND)lParam;
-    if (control == GetDlgItem(dialog, IDC_LINK_WEB))
-        OpenShellAddress(WEB_SITE_ADDRESS);
-    if (control == GetDlgItem(dialog, IDC_LINK_MAIL)) {
-        char address[sizeof MAILTO + sizeof CONTACT_MAIL_ADDRESS];
-        snprintf(address, sizeof address, "%s%s", MAILTO, CONTACT_MAIL_ADDRESS);
-        OpenShellAddress(address);
-    }
-}
-
 INT_PTR HandleAboutCommand(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
-    OpenClickedLink(dialog, wParam, lParam);
+    OpenClickedLink(wParam, lParam);
     WORD command = LOWORD(wParam);
     if (command != IDOK && command != IDCANCEL)
         return FALSE;
@@ -213,39 +171,12 @@ INT_PTR ColourStatic(HWND dialog, HDC dc, HWND control)
     return (INT_PTR)brush;
 }
 
-LRESULT ShowHandOverLink(WNDPROC previous, HWND window, UINT message, WPARAM wParam,
-                         LPARAM lParam)
-{
-    if (message == WM_MOUSEMOVE)
-        SetCursor(LoadCursorA(NULL, IDC_HAND));
-    return CallWindowProcA(previous, window, message, wParam, lParam);
-}
-
 } // namespace
-
-// A font is made only when a slot can keep it, so every font made is
-// released with the dialog.
-void UnderlineControlFont(HWND dialog, int controlId)
-{
-    if (g_linkFontCount == LINK_COUNT)
-        return;
-    HWND control = GetDlgItem(dialog, controlId);
-    HFONT font = (HFONT)SendMessageA(control, WM_GETFONT, 0, 0);
-    LOGFONTA description;
-    if (GetObjectA(font, sizeof description, &description) == 0)
-        return;
-    description.lfUnderline = TRUE;
-    HFONT underlined = CreateFontIndirectA(&description);
-    if (underlined == NULL)
-        return;
-    g_linkFonts[g_linkFontCount++] = underlined;
-    SendMessageA(control, WM_SETFONT, (WPARAM)underlined, TRUE);
-}
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_INITDIALOG: InitAboutDialog(dialog); return TRUE;
+    case WM_INITDIALOG: return InitAboutDialog(dialog);
     case WM_COMMAND: return HandleAboutCommand(dialog, wParam, lParam);
     case WM_CTLCOLORDLG: return (INT_PTR)g_aboutBrushes[BRUSH_OTHER];
     case WM_CTLCOLORSTATIC: return ColourStatic(dialog, (HDC)wParam, (HWND)lParam);
@@ -257,14 +188,4 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_NCDESTROY: ReleaseAboutResources(dialog); return FALSE;
     }
     return FALSE;
-}
-
-LRESULT CALLBACK WebLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ShowHandOverLink(g_previousWebLinkProc, window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MailLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ShowHandOverLink(g_previousMailLinkProc, window, message, wParam, lParam);
 }

@@ -202,16 +202,17 @@ SIZE FitClientSize(const Fitting* items, int count, SIZE client)
     return fitted;
 }
 
+// The frame, the caption and any scroll bar keep their size: the window
+// changes by as much as its client area must.
 void ResizeClient(HWND dialog, SIZE client)
 {
-    RECT current;
+    RECT current, window;
     GetClientRect(dialog, &current);
     if (current.right == client.cx && current.bottom == client.cy)
         return;
-    RECT frame = {0, 0, client.cx, client.cy};
-    AdjustWindowRectEx(&frame, GetWindowLongA(dialog, GWL_STYLE), FALSE,
-                       GetWindowLongA(dialog, GWL_EXSTYLE));
-    SetWindowPos(dialog, NULL, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    GetWindowRect(dialog, &window);
+    SetWindowPos(dialog, NULL, 0, 0, window.right - window.left + client.cx - current.right,
+                 window.bottom - window.top + client.cy - current.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

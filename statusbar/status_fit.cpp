@@ -39,26 +39,9 @@ int TextWidth(HDC dc, const char* text)
     return size.cx;
 }
 
-// Every field takes the value whose digits print widest in the font, so
-// the readout of that value is the widest there is.
-uint64_t WidestPciValue(HDC dc)
+int TextWidthInDc(const char* text, const void* dc)
 {
-    uint64_t value = 0;
-    for (const PciField& field : PCI_FIELDS) {
-        unsigned widest = 0;
-        int widestWidth = -1;
-        for (unsigned candidate = 0; candidate < field.count; candidate++) {
-            char digits[8];
-            snprintf(digits, sizeof digits, "%0*X", field.digits, candidate);
-            int width = TextWidth(dc, digits);
-            if (width > widestWidth) {
-                widest = candidate;
-                widestWidth = width;
-            }
-        }
-        value |= (uint64_t)widest << field.shift;
-    }
-    return value;
+    return TextWidth((HDC)dc, text);
 }
 
 int WidestBitReadout(HDC dc)
@@ -120,11 +103,12 @@ int RightBorderWidth(HDC dc, SIZE size)
     return width;
 }
 
-// The room the control keeps on each side of a part's text. The system
-// draws a status text with and without a glyph: the first column where
-// they differ, less the glyph's own left bearing, is the border and
-// padding on the left; the border drawn at the right end is the room
-// there.
+// The room kept on each side of a part's text. The system draws a status
+// text with and without a glyph: the first column where they differ, less
+// the glyph's own left bearing, is the border and padding on the left. The
+// same room is kept on the right, so a text ends as far from its part's
+// edge as it starts from the part's beginning; it holds the border drawn
+// at the right end.
 TextRoom MeasureTextRoom(HFONT font, int fontHeight)
 {
     SIZE size = {PROBE_CELLS * fontHeight, 2 * fontHeight};
@@ -135,17 +119,40 @@ TextRoom MeasureTextRoom(HFONT font, int fontHeight)
     HDC bare = DrawProbe(screen, font, size, PROBE_TEXT, false);
     int textStart = FirstDifferentColumn(empty, withText, size.cx, size.cy);
     int bearing = FirstDifferentColumn(blank, bare, size.cx, size.cy);
-    TextRoom room = {textStart - bearing, RightBorderWidth(empty, size)};
+    int left = textStart - bearing, rightBorder = RightBorderWidth(empty, size);
+    TextRoom room = {left, left};
     const HDC probes[] = {empty, withText, blank, bare};
     for (HDC dc : probes)
         FreeProbe(dc);
     ReleaseDC(NULL, screen);
-    if (textStart < 0 || bearing < 0 || room.left < room.right)
+    if (textStart < 0 || bearing < 0 || left < rightBorder)
         return TextRoom{ScaleToDpi(BASE_STATUS_TEXT_INSET), ScaleToDpi(BASE_STATUS_TEXT_INSET)};
     return room;
 }
 
 } // namespace
+
+// Every value of every field is tried, so the readout of that value is the
+// widest there is whichever digit the font draws widest.
+uint64_t WidestPciValue(TextWidthFunction textWidth, const void* font)
+{
+    uint64_t value = 0;
+    for (const PciField& field : PCI_FIELDS) {
+        unsigned widest = 0;
+        int widestWidth = -1;
+        for (unsigned candidate = 0; candidate < field.count; candidate++) {
+            char digits[8];
+            snprintf(digits, sizeof digits, "%0*X", field.digits, candidate);
+            int width = textWidth(digits, font);
+            if (width > widestWidth) {
+                widest = candidate;
+                widestWidth = width;
+            }
+        }
+        value |= (uint64_t)widest << field.shift;
+    }
+    return value;
+}
 
 void FitStatusPartsToTexts(HWND statusBar)
 {
@@ -157,7 +164,7 @@ void FitStatusPartsToTexts(HWND statusBar)
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
     char readout[100];
-    FormatPciReadout(WidestPciValue(dc), readout, sizeof readout);
+    FormatPciReadout(WidestPciValue(TextWidthInDc, dc), readout, sizeof readout);
     int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout), TextWidth(dc, DATA_WIDTH_TEXT),
                                      WidestBitReadout(dc)};
     int hexAloneWidth = TextWidth(dc, readout + LEADING_SPACES);

@@ -5,9 +5,17 @@
 
 #include <windows.h>
 
+#include <stdint.h>
+
+// The width of a text, in a font the caller knows.
+typedef int (*TextWidthFunction)(const char* text, const void* font);
+
 // Widens the part edges where the widest texts need it and records the
 // client width the bar's texts need.
 void FitStatusPartsToTexts(HWND statusBar);
 // The client width the main window needs for the texts the bar shows now:
 // the end of its last part's widest text, 0 while no bar is shown.
 int StatusTextsWidth();
+// The value whose PCI readout is widest: every field takes the value whose
+// digits are widest.
+uint64_t WidestPciValue(TextWidthFunction textWidth, const void* font);

@@ -8,6 +8,9 @@ resources/art, so every picture in the program has a readable source.
     make_images.py logo OUT.bmp [large]     the About box picture, 8 bits
     make_images.py divider OUT.bmp [large]  the About box rule, 4 bits
 
+The bitmaps are run-length encoded (RLE8 for 8 bits, RLE4 for 4): their
+drawings are long runs of one colour.
+
 The bitmaps' base sizes and the larger scale are those of
 resources/resource.h (LOGO_SIZE, DIVIDER_WIDTH, DIVIDER_HEIGHT and
 BITMAP_LARGE_SCALE); "large" draws them at that scale, for picture controls
@@ -59,9 +62,9 @@ def dib_rows(rows, bits, pixel):
     return bytes(out)
 
 
-def bitmap_info(width, height, bits, colours):
-    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, 0, 0, 0, 0,
-                         len(colours), len(colours))
+def bitmap_info(width, height, bits, colours, compression=0, image_size=0):
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, compression, image_size,
+                         0, 0, len(colours), len(colours))
     return header + b''.join(struct.pack('<BBBB', b, g, r, 0) for r, g, b in colours)
 
 
@@ -106,11 +109,35 @@ def write_png(out, path, scale):
                           png_chunk(b'IEND', b''))
 
 
+# The run-length compressions of 8- and 4-bit bitmaps (BI_RLE8, BI_RLE4).
+RLE_COMPRESSION = {8: 1, 4: 2}
+RLE_LONGEST_RUN = 255
+
+
+def rle_rows(pixels, bits):
+    """Encodes rows bottom-up as runs of one index: a count and the index
+    (in both nibbles for 4 bits), an end-of-line mark after each row and
+    an end-of-bitmap mark after the last."""
+    out = bytearray()
+    for row in reversed(pixels):
+        x = 0
+        while x < len(row):
+            run = 1
+            while x + run < len(row) and row[x + run] == row[x] and run < RLE_LONGEST_RUN:
+                run += 1
+            out += bytes((run, row[x] * 0x11 if bits == 4 else row[x]))
+            x += run
+        out += b'\0\0'
+    out[-2:] = b'\0\1'
+    return bytes(out)
+
+
 def write_bitmap(out, pixels, bits, colours):
-    """pixels: rows of palette indices, top row first."""
+    """pixels: rows of palette indices, top row first; stored run-length
+    encoded."""
     height, width = len(pixels), len(pixels[0])
-    info = bitmap_info(width, height, bits, colours)
-    data = dib_rows(pixels, bits, lambda index: index)
+    data = rle_rows(pixels, bits)
+    info = bitmap_info(width, height, bits, colours, RLE_COMPRESSION[bits], len(data))
     header = struct.pack('<2sIHHI', b'BM', 14 + len(info) + len(data), 0, 0, 14 + len(info))
     open(out, 'wb').write(header + info + data)
 

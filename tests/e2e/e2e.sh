@@ -79,10 +79,44 @@ wait_for_line() {
 }
 
 # A DLL left beside the program under the accessibility runtime's name is
-# never loaded, and the rows are still read.
+# never loaded, and the rows are still read. The search of every later
+# load is restricted to the system directory at start, not only the loads
+# the program makes itself (Wine's relay trace of the call).
 case_planted_dll() {
   expect_reader_rows "Hex 0|selected,focused" "Dec 0|" "Bin 0|"
   [ ! -e "$(dirname "$PROGRAM")/planted-dll-loaded" ] || fail "the planted oleacc.dll was loaded"
+  grep -q 'Call KERNEL32.SetDefaultDllDirectories(00000800)' "$PROGRAM_LOG" \
+    && grep -q 'Ret  KERNEL32.SetDefaultDllDirectories() retval=00000001' "$PROGRAM_LOG" \
+    || fail "the DLL search was not restricted to the system directory at start"
+}
+
+# Tab leads from OK to each link; Enter opens the web link and Space the
+# mail link through Wine's own opener, whose browser and mailer are
+# stand-ins that record what they were given. The opener does not wait
+# for them, so the record is polled.
+case_links() {
+  local record=$OUTPUT_DIR/e2e-links-opened.txt opener=$OUTPUT_DIR/e2e-links-opener.sh
+  rm -f "$record"
+  printf '#!/bin/sh\necho "$*" >> "%s"\n' "$record" > "$opener"
+  chmod +x "$opener"
+  local kind
+  for kind in Browsers Mailers; do
+    wine reg add 'HKCU\Software\Wine\WineBrowser' /v "$kind" /d "$opener" /f >/dev/null 2>&1
+  done
+  press alt+slash
+  wait_for_window '^About$'
+  press Tab Return Tab space
+  for _ in $(seq 100); do
+    [ "$(wc -l < "$record" 2>/dev/null || echo 0)" -ge 2 ] && break
+    sleep 0.1
+  done
+  local opened
+  opened=$(sort "$record" 2>/dev/null | tr '\n' ';')
+  [ "$opened" = "https://ternwick.example/;mailto:ternwick@example.org;" ] \
+    || fail "the links opened '$opened'"
+  xdotool search --name '^About$' >/dev/null || fail "the About box closed"
+  press Escape
+  wait_for_no_window '^About$'
 }
 
 expect_reader_rows() {
@@ -143,7 +177,11 @@ case_dialogs() {
 # The planted case runs a copy of the program from a folder that holds the
 # stand-in DLL, with Windows' search order for the program alone.
 OVERRIDES=$WINEDLLOVERRIDES
+TRACE=+loaddll
 if [ "$CASE" = planted-dll ]; then
+  wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude \
+    /d 'kernel32.SetDefaultDllDirectories' /f >/dev/null 2>&1
+  TRACE=+loaddll,+relay
   PLANTED_DIR="$OUTPUT_DIR/planted"
   rm -rf "$PLANTED_DIR"
   mkdir -p "$PLANTED_DIR"
@@ -151,9 +189,10 @@ if [ "$CASE" = planted-dll ]; then
   PROGRAM="$PLANTED_DIR/$(basename "$PROGRAM")"
   OVERRIDES="$OVERRIDES;oleacc=n,b"
 fi
-# Every case keeps Wine's trace of the DLLs the program loads.
+# Every case keeps Wine's trace of the DLLs the program loads; the planted
+# case also of the calls that restrict their search.
 PROGRAM_LOG="$OUTPUT_DIR/e2e-$CASE.log"
-WINEDLLOVERRIDES=$OVERRIDES WINEDEBUG=+loaddll start_program 20 wine "$PROGRAM" 2>"$PROGRAM_LOG"
+WINEDLLOVERRIDES=$OVERRIDES WINEDEBUG=$TRACE start_program 20 wine "$PROGRAM" 2>"$PROGRAM_LOG"
 "case_${CASE//-/_}"
 close_with_alt_f4
 [ "$FAILURES" -eq 0 ] || exit 1

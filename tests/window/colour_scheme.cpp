@@ -6,13 +6,7 @@
 
 namespace {
 
-const int ELEMENTS[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
-
-void SetSchemeColours(COLORREF window, COLORREF text)
-{
-    const COLORREF colours[] = {window, text};
-    SetSysColors(2, ELEMENTS, colours);
-}
+const int ELEMENTS[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
 
 // The scheme's own colour of an element, as the prefix's registry keeps
 // it; SetSysColors changes only the running session's.
@@ -34,8 +28,10 @@ class SchemeColoursAtStart : public testing::Environment {
 public:
     void SetUp() override
     {
-        SetSchemeColours(RegistryColour("Window", RGB(255, 255, 255)),
-                         RegistryColour("WindowText", RGB(0, 0, 0)));
+        const COLORREF colours[] = {RegistryColour("Window", RGB(255, 255, 255)),
+                                    RegistryColour("WindowText", RGB(0, 0, 0)),
+                                    RegistryColour("ButtonText", RGB(0, 0, 0))};
+        SetSysColors(3, ELEMENTS, colours);
     }
 };
 
@@ -44,13 +40,24 @@ testing::Environment* const SCHEME_AT_START =
 
 } // namespace
 
-ColourScheme::ColourScheme(COLORREF window, COLORREF text)
-    : savedWindow(GetSysColor(COLOR_WINDOW)), savedText(GetSysColor(COLOR_WINDOWTEXT))
+ColourScheme::ColourScheme(COLORREF window, COLORREF text) : m_count(2)
 {
-    SetSchemeColours(window, text);
+    m_elements[0] = COLOR_WINDOW;
+    m_elements[1] = COLOR_WINDOWTEXT;
+    const COLORREF colours[] = {window, text};
+    for (int i = 0; i < m_count; i++)
+        m_saved[i] = GetSysColor(m_elements[i]);
+    SetSysColors(m_count, m_elements, colours);
+}
+
+ColourScheme::ColourScheme(int element, COLORREF colour) : m_count(1)
+{
+    m_elements[0] = element;
+    m_saved[0] = GetSysColor(element);
+    SetSysColors(1, m_elements, &colour);
 }
 
 ColourScheme::~ColourScheme()
 {
-    SetSchemeColours(savedWindow, savedText);
+    SetSysColors(m_count, m_elements, m_saved);
 }

@@ -12,12 +12,15 @@
 
 #include "dialogs/dialog_fit.h"
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "resources/resource.h"
 #include "statusbar/status_bar.h"
+#include "statusbar/status_fit.h"
 
 namespace {
 
 const int SPARE = 200;
+const int MIN_ROOM_AFTER_TEXT = 3;
 const char HEX_DIGITS[] = "0123456789ABCDEF";
 
 typedef std::vector<bool> Ink;
@@ -129,6 +132,13 @@ void ExpectStatusTextsWhole(const char* rows)
             }
         EXPECT_EQ(cut, 0) << rows << ": part " << part << " '" << StatusText(part)
                           << "' is cut (" << cut << " pixels)";
+        // The bar keeps 4 pixels before a text at every scale here; as
+        // many are kept after its ink, less at most a pixel of overhang.
+        int inkEnd = left;
+        for (int x = left; x < edges[part] && x < width; x++)
+            for (int y = 0; y < height; y++)
+                inkEnd = shown[(size_t)y * width + x] ? x + 1 : inkEnd;
+        EXPECT_GE(edges[part] - inkEnd, MIN_ROOM_AFTER_TEXT) << rows << ": part " << part;
     }
 }
 
@@ -178,11 +188,43 @@ void ExpectFontKind(HWND dialog)
     EXPECT_STREQ(outline ? "outline" : "raster", expected) << "dialog font " << face;
 }
 
+bool IsText(HWND control)
+{
+    char className[16];
+    GetClassNameA(control, className, sizeof className);
+    LONG type = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+    return lstrcmpiA(className, "Static") == 0 && type <= SS_RIGHT;
+}
+
+// No two texts overlap, and a link starts after the text of the label on
+// its line.
+void ExpectTextsApart(HWND dialog)
+{
+    for (HWND first = GetWindow(dialog, GW_CHILD); first != NULL;
+         first = GetWindow(first, GW_HWNDNEXT))
+        for (HWND second = GetWindow(first, GW_HWNDNEXT); second != NULL;
+             second = GetWindow(second, GW_HWNDNEXT)) {
+            if (!IsText(first) || !IsText(second))
+                continue;
+            RECT a = ChildRectInDialog(dialog, first), b = ChildRectInDialog(dialog, second);
+            RECT both;
+            EXPECT_FALSE(IntersectRect(&both, &a, &b)) << "texts at " << a.left << "," << a.top
+                                                       << " and " << b.left << "," << b.top;
+            char text[64];
+            GetWindowTextA(first, text, sizeof text);
+            bool secondIsLink = (GetWindowLongA(second, GWL_STYLE) & SS_NOTIFY) != 0;
+            if (secondIsLink && a.top == b.top && a.left < b.left) {
+                EXPECT_GE(b.left, a.left + MeasureInFont(first, text)) << "link after " << text;
+            }
+        }
+}
+
 // Every text whole, every caption inside its button or frame, every control
 // inside its group box and the dialog.
 void ExpectDialogFits(HWND dialog)
 {
     ExpectFontKind(dialog);
+    ExpectTextsApart(dialog);
     RECT client;
     GetClientRect(dialog, &client);
     for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL;
@@ -211,6 +253,34 @@ void ExpectDialogFits(HWND dialog)
     }
 }
 
+// The About box's pictures as drawn, at the scale of the bitmap each
+// shows: a few points of each drawing in their colours.
+void ExpectPicturesDrawn(HWND dialog)
+{
+    struct Point { int control, baseHeight, x, y; COLORREF colour; };
+    const Point points[] = {
+        {IDC_LOGO, LOGO_SIZE, 0, 0, RGB(0xF8, 0xF8, 0xF4)},
+        {IDC_LOGO, LOGO_SIZE, 30, 12, RGB(0x00, 0xB0, 0xC0)},
+        {IDC_LOGO, LOGO_SIZE, 7, 7, RGB(0x40, 0x30, 0x20)},
+        {IDC_DIVIDER, DIVIDER_HEIGHT, 100, 2, RGB(0xF8, 0xF8, 0xF4)},
+        {IDC_DIVIDER, DIVIDER_HEIGHT, 100, 7, RGB(0x2F, 0x4F, 0x4F)},
+        {IDC_DIVIDER, DIVIDER_HEIGHT, 12, 4, RGB(0x00, 0xC0, 0xC8)},
+    };
+    for (const Point& point : points) {
+        HWND picture = GetDlgItem(dialog, point.control);
+        if (picture == NULL)
+            return;
+        RECT rect;
+        GetClientRect(picture, &rect);
+        int scale = rect.bottom >= BITMAP_LARGE_SCALE * point.baseHeight ? BITMAP_LARGE_SCALE : 1;
+        Canvas canvas = PrintIntoCanvas(picture, rect.right, rect.bottom);
+        COLORREF drawn = GetPixel(canvas.dc, point.x * scale, point.y * scale);
+        FreeCanvas(canvas);
+        EXPECT_EQ(drawn, point.colour) << "picture " << point.control << " at " << point.x << ","
+                                       << point.y << " scale " << scale;
+    }
+}
+
 struct Opened {
     const char* title;
     bool checked;
@@ -224,13 +294,24 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
         return;
     KillTimer(NULL, timer);
     ExpectDialogFits(dialog);
-    // Fitting again, as after a change of scale, at the same scale moves
-    // nothing.
+    ExpectPicturesDrawn(dialog);
+    // A change of scale to the same scale, with a control out of place
+    // and the box too small, brings back the fitted layout.
     std::vector<RECT> before;
     HWND first = GetWindow(dialog, GW_CHILD);
     for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT))
         before.push_back(ChildRectInDialog(dialog, control));
-    SendMessageA(dialog, WM_REFIT_DIALOG, 0, 0);
+    RECT frame, client, clientAfter;
+    GetWindowRect(dialog, &frame);
+    GetClientRect(dialog, &client);
+    SetWindowPos(first, NULL, 3, 3, 5, 5, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dialog, NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int dpi = WindowDpi(dialog);
+    SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&frame);
+    PumpMessages();
+    GetClientRect(dialog, &clientAfter);
+    EXPECT_EQ(clientAfter.right, client.right) << g_opened.title;
+    EXPECT_EQ(clientAfter.bottom, client.bottom) << g_opened.title;
     size_t i = 0;
     for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT)) {
         RECT after = ChildRectInDialog(dialog, control);
@@ -239,6 +320,28 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
     g_opened.checked = true;
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
+
+// Makes the system's status font half as large again for its lifetime,
+// and puts the metrics back at its end: the session's Wine server keeps
+// them.
+class LargerStatusFont {
+public:
+    LargerStatusFont()
+    {
+        m_saved.cbSize = sizeof m_saved;
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m_saved, &m_saved, 0);
+        NONCLIENTMETRICSW larger = m_saved;
+        larger.lfStatusFont.lfHeight = m_saved.lfStatusFont.lfHeight * 3 / 2;
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof larger, &larger, 0);
+    }
+    ~LargerStatusFont()
+    {
+        SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof m_saved, &m_saved, 0);
+    }
+
+private:
+    NONCLIENTMETRICSW m_saved = {};
+};
 
 typedef CalculatorTest Fit;
 
@@ -281,6 +384,45 @@ TEST_F(Fit, StatusBarHoldsItsWidestTexts)
             SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)bitText.c_str());
         ExpectStatusTextsWhole(c.rows);
     }
+    // A larger status font while the window is open: the parts and the
+    // window grow to hold the texts again.
+    TEXTMETRICA before = {}, after = {};
+    MeasureInFont(g_statusBar, "", &before);
+    LargerStatusFont larger;
+    SendMessageA(g_mainWindow, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    MeasureInFont(g_statusBar, "", &after);
+    EXPECT_GT(after.tmHeight, before.tmHeight);
+    ExpectStatusTextsWhole("Hex, larger font");
+}
+
+} // namespace
+
+namespace {
+
+// A font whose digits are all 5 pixels wide but the few a case names.
+int WidthOfDigits(const char* text, const void* font)
+{
+    const char* wide = (const char*)font;
+    int width = 0;
+    for (; *text != 0; text++) {
+        const char* found = strchr(wide, *text);
+        width += found != NULL ? 6 + (int)(found - wide) : 5;
+    }
+    return width;
+}
+
+// The widest value is found whichever digit is widest: each case lists
+// digits wider than the rest, the widest last.
+TEST(StatusFit, WidestReadoutFollowsTheWidestDigits)
+{
+    struct Case { const char* wideDigits; uint64_t value; };
+    const Case cases[] = {
+        {"17F", 0xFFFFFF},
+        {"03C", 0xCC63CC},
+        {"0A", 0xAA50AA},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WidestPciValue(WidthOfDigits, c.wideDigits), c.value) << c.wideDigits;
 }
 
 } // namespace

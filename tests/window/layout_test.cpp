@@ -24,8 +24,8 @@ const RowSet ROW_SETS[] = {
     {"Hex Bin", true, false, true, 79, 682, 52, 682},
     {"Dec Bin", false, true, true, 79, 682, 52, 682},
     // "Bus=AA  |  Dev=0A  |  Func=0  |  Reg=AA" is 215 pixels wide in Wine's
-    // status font, with 4 pixels of room on its left and 1 on its right.
-    {"Hex", true, false, false, 19, 202, 27, 220},
+    // status font, with 4 pixels of room on each side.
+    {"Hex", true, false, false, 19, 202, 27, 223},
     {"Dec", false, true, false, 27, 266, 27, 266},
     {"Bin", false, false, true, 79, 682, 27, 682},
 };

@@ -4,9 +4,12 @@
 #include "canvas.h"
 #include "colour_scheme.h"
 
+#include <algorithm>
+
 #include "display/layout.h"
 #include "display/rows.h"
 #include "resources/resource.h"
+#include "statusbar/status_bar.h"
 
 namespace {
 
@@ -138,6 +141,18 @@ TEST_F(Painting, RowsTakeTheUsersColours)
     EXPECT_GT(text, 0u);
     EXPECT_LT(text * 10, pixels.size()) << "most of the rows must be the window colour";
     EXPECT_EQ(other, 0u);
+
+    // The status bar keeps its own copy of the text colour: a change while
+    // the window is open reaches it through the window.
+    const COLORREF STATUS_TEXT = RGB(255, 0, 0);
+    ColourScheme statusText(COLOR_BTNTEXT, STATUS_TEXT);
+    SendMessageA(g_mainWindow, WM_SYSCOLORCHANGE, 0, 0);
+    RECT bar;
+    GetClientRect(g_statusBar, &bar);
+    canvas = PrintIntoCanvas(g_statusBar, bar.right, bar.bottom);
+    pixels = ReadPixels(canvas, bar.right, bar.bottom);
+    FreeCanvas(canvas);
+    EXPECT_GT(std::count(pixels.begin(), pixels.end(), STATUS_TEXT), 0);
 }
 
 } // namespace

@@ -1,0 +1,215 @@
+#include "accessibility/link_accessible.h"
+
+#include "accessibility/accessible_base.h"
+#include "dialogs/about_links.h"
+
+namespace {
+
+const char LINK_ACTION[] = "Jump";
+const int ADDRESS_SIZE = 128;
+
+// A link has no children: it answers for itself from the control and the
+// About box's link functions, and leaves its place among the windows
+// (parent, neighbours, hit test) to the standard client object.
+class LinkAccessible final : public AccessibleBase {
+public:
+    LinkAccessible(HWND window, IAccessible* standard) : AccessibleBase(window, standard) {}
+
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
+    {
+        *count = 0;
+        return m_window == NULL ? E_FAIL : S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
+    {
+        *object = NULL;
+        return Refusal(Classify(child));
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        char text[ADDRESS_SIZE] = "";
+        GetWindowTextA(m_window, text, sizeof text);
+        return AnswerForSelf(child, text, name);
+    }
+
+    // The address exactly as the link opens it.
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        char address[ADDRESS_SIZE] = "";
+        FormatLinkAddress(m_window, address, sizeof address);
+        return AnswerForSelf(child, address, value);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
+    {
+        *description = NULL;
+        ChildKind kind = Classify(child);
+        return kind == CHILD_SELF ? m_standard->get_accDescription(child, description)
+                                  : Refusal(kind);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        return AnswerForSelf(child, ROLE_SYSTEM_LINK, role);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        LONG focused = GetFocus() == m_window && m_window != NULL ? STATE_SYSTEM_FOCUSED : 0;
+        return AnswerForSelf(child, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_LINKED | focused, state);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        *help = NULL;
+        ChildKind kind = Classify(child);
+        return kind == CHILD_SELF ? m_standard->get_accHelp(child, help) : Refusal(kind);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override
+    {
+        *file = NULL;
+        *topic = 0;
+        ChildKind kind = Classify(child);
+        return kind == CHILD_SELF ? m_standard->get_accHelpTopic(file, child, topic)
+                                  : Refusal(kind);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
+    {
+        *shortcut = NULL;
+        ChildKind kind = Classify(child);
+        return kind == CHILD_SELF ? m_standard->get_accKeyboardShortcut(child, shortcut)
+                                  : Refusal(kind);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
+    {
+        VariantInitEmpty(focus);
+        return m_window == NULL ? E_FAIL : m_standard->get_accFocus(focus);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override
+    {
+        VariantInitEmpty(selection);
+        return m_window == NULL ? E_FAIL : m_standard->get_accSelection(selection);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return AnswerForSelf(child, LINK_ACTION, action);
+    }
+
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override
+    {
+        ChildKind kind = Classify(child);
+        return kind == CHILD_SELF ? m_standard->accSelect(flags, child) : Refusal(kind);
+    }
+
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override
+    {
+        *left = *top = *width = *height = 0;
+        ChildKind kind = Classify(child);
+        if (kind != CHILD_SELF)
+            return Refusal(kind);
+        RECT rect;
+        GetWindowRect(m_window, &rect);
+        *left = rect.left;
+        *top = rect.top;
+        *width = rect.right - rect.left;
+        *height = rect.bottom - rect.top;
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
+    {
+        VariantInitEmpty(end);
+        ChildKind kind = Classify(start);
+        return kind == CHILD_SELF ? m_standard->accNavigate(direction, start, end) : Refusal(kind);
+    }
+
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
+    {
+        VariantInitEmpty(child);
+        return m_window == NULL ? E_FAIL : m_standard->accHitTest(x, y, child);
+    }
+
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        ChildKind kind = Classify(child);
+        if (kind != CHILD_SELF)
+            return Refusal(kind);
+        OpenLink(m_window);
+        return S_OK;
+    }
+
+private:
+    // A text the link answers about itself, and about no child.
+    HRESULT AnswerForSelf(VARIANT child, const char* text, BSTR* answer) const
+    {
+        *answer = NULL;
+        ChildKind kind = Classify(child);
+        return kind == CHILD_SELF ? AnswerText(text, answer) : Refusal(kind);
+    }
+
+    HRESULT AnswerForSelf(VARIANT child, LONG number, VARIANT* answer) const
+    {
+        VariantInitEmpty(answer);
+        ChildKind kind = Classify(child);
+        if (kind != CHILD_SELF)
+            return Refusal(kind);
+        answer->vt = VT_I4;
+        answer->lVal = number;
+        return S_OK;
+    }
+
+    // A link has no numbered children.
+    ChildKind Classify(VARIANT child) const
+    {
+        ChildKind kind = ClassifyChild(child);
+        return kind == CHILD_NUMBERED ? CHILD_INVALID : kind;
+    }
+};
+
+// The About box has two links; each holds its object from the first
+// request until it is destroyed.
+struct LinkObject {
+    HWND link;
+    AccessibleBase* object;
+};
+LinkObject g_linkObjects[LINK_COUNT];
+
+// The slot of a link, or a free one for a link that has none yet.
+LinkObject* SlotOf(HWND link)
+{
+    for (LinkObject& slot : g_linkObjects)
+        if (slot.link == link)
+            return &slot;
+    for (LinkObject& slot : g_linkObjects)
+        if (slot.object == NULL)
+            return &slot;
+    return NULL;
+}
+
+} // namespace
+
+LRESULT AnswerLinkObject(HWND link, WPARAM wParam, LPARAM lParam)
+{
+    LinkObject* slot = SlotOf(link);
+    if (slot == NULL)
+        return DefWindowProcA(link, WM_GETOBJECT, wParam, lParam);
+    slot->link = link;
+    return AnswerClientObject(link, wParam, lParam, &slot->object, MakeOnHeap<LinkAccessible>);
+}
+
+void DisconnectLinkObject(HWND link)
+{
+    for (LinkObject& slot : g_linkObjects)
+        if (slot.link == link) {
+            DisconnectClientObject(&slot.object);
+            slot.link = NULL;
+        }
+}
