@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "clipboard/clipboard.h"
 #include "dialogs/about.h"
+#include "dialogs/dialog_font.h"
 #include "dialogs/reference_windows.h"
 #include "accessibility/accessibility.h"
 #include "display/layout.h"
@@ -50,10 +51,12 @@ void PasteNumber()
     PasteFromClipboard();
 }
 
-// The box is modal and owned by the main window; its result is not needed.
+// The box is modal and owned by the main window, in the font of the main
+// window's DPI; its result is not needed.
 void ShowAboutBox(HWND window)
 {
-    DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), window, AboutDialogProc, 0);
+    DialogBoxIndirectParamA(g_instance, DialogTemplateAt(g_instance, IDD_ABOUT, g_metrics.dpi),
+                            window, AboutDialogProc, 0);
 }
 
 // Commands that change what is shown are followed by a refresh; unknown

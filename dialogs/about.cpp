@@ -1,6 +1,8 @@
 #include "dialogs/about.h"
 
 #include "dialogs/dialog_fit.h"
+#include "dialogs/dialog_scale.h"
+#include "display/metrics.h"
 #include "resources/resource.h"
 
 namespace {
@@ -35,17 +37,20 @@ const int PICTURE_COUNT = 2;
 HBITMAP g_pictureBitmaps[PICTURE_COUNT];
 bool g_showsLarge[PICTURE_COUNT];
 
-bool FitsLarge(const RECT& place, SIZE size)
+// From twice the base DPI on the larger drawing shows, and its place grows
+// to hold it where the font's units make it a little small.
+bool ShowsLarge(HWND dialog, const RECT& place, SIZE size)
 {
-    return place.right >= size.cx * BITMAP_LARGE_SCALE &&
-           place.bottom >= size.cy * BITMAP_LARGE_SCALE;
+    return DialogDpi(dialog) >= BITMAP_LARGE_SCALE * BASE_DPI ||
+           (place.right >= size.cx * BITMAP_LARGE_SCALE &&
+            place.bottom >= size.cy * BITMAP_LARGE_SCALE);
 }
 
 // The template rectangle of a picture at the dialog's scale.
 RECT PlaceOf(HWND dialog, const DialogPlace& place)
 {
     RECT rect = {place.x, place.y, place.x + place.width, place.y + place.height};
-    MapDialogRect(dialog, &rect);
+    MapDialogUnits(dialog, &rect);
     return rect;
 }
 
@@ -63,7 +68,7 @@ void ShowBitmapsThatFit(HWND dialog)
         const Picture& picture = PICTURES[i];
         RECT place = PlaceOf(dialog, picture.place);
         OffsetRect(&place, -place.left, -place.top);
-        bool large = FitsLarge(place, picture.size);
+        bool large = ShowsLarge(dialog, place, picture.size);
         if (g_pictureBitmaps[i] == NULL || large != g_showsLarge[i]) {
             int resource = large ? picture.largeBitmap : picture.bitmap;
             HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(resource));
@@ -75,9 +80,10 @@ void ShowBitmapsThatFit(HWND dialog)
             g_showsLarge[i] = large;
         }
         int scale = large ? BITMAP_LARGE_SCALE : 1;
-        SetWindowPos(GetDlgItem(dialog, picture.control), NULL, 0, 0,
-                     Smaller(place.right, picture.size.cx * scale),
-                     Smaller(place.bottom, picture.size.cy * scale),
+        SIZE shown = {picture.size.cx * scale, picture.size.cy * scale};
+        if (!large)
+            shown = {Smaller(place.right, shown.cx), Smaller(place.bottom, shown.cy)};
+        SetWindowPos(GetDlgItem(dialog, picture.control), NULL, 0, 0, shown.cx, shown.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
@@ -107,12 +113,15 @@ void RepaintAboutBox(HWND dialog)
     InvalidateRect(dialog, NULL, TRUE);
 }
 
-// Windows rescales the box's controls for a new DPI; the fitting runs
-// after that, and then the pictures take the bitmaps that fit.
+// At a new DPI the controls take the font of that DPI (the links its
+// underlined copy), the pictures the drawings that fit, and the whole box
+// is fitted again.
 void RefitAboutBox(HWND dialog)
 {
-    RefitDialogToTexts(dialog);
+    if (UpdateDialogFont(dialog))
+        UnderlineLinks(dialog);
     ShowBitmapsThatFit(dialog);
+    RefitDialogToTexts(dialog);
 }
 
 // The links are tab stops ahead of OK in the template, so the focus is put
@@ -123,7 +132,7 @@ BOOL InitAboutDialog(HWND dialog)
     SetUpLinks(dialog);
     SetDlgItemTextA(dialog, IDC_VERSION_TEXT, VERSION_TEXT);
     ShowBitmapsThatFit(dialog);
-    FitDialogToTexts(dialog);
+    FitDialogToTexts(dialog, IDD_ABOUT);
     SetFocus(GetDlgItem(dialog, IDOK));
     return FALSE;
 }
@@ -183,7 +192,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
     case WM_THEMECHANGED: RepaintAboutBox(dialog); return FALSE;
-    case WM_DPICHANGED: PostMessageA(dialog, WM_REFIT_DIALOG, 0, 0); return FALSE;
+    case WM_DPICHANGED: HandleDialogDpiChange(dialog, wParam, lParam); return TRUE;
     case WM_REFIT_DIALOG: RefitAboutBox(dialog); return TRUE;
     case WM_NCDESTROY: ReleaseAboutResources(dialog); return FALSE;
     }

@@ -16,10 +16,11 @@ const double MIN_CONTRAST = 4.5;
 // A key message's lParam has this bit set while the key auto-repeats.
 const LPARAM KEY_WAS_DOWN = 1 << 30;
 
-// Made at each opening, released once the links are gone. A font is made
-// only when a slot can keep it, so every font made is released.
+const int LINK_IDS[LINK_COUNT] = {IDC_LINK_WEB, IDC_LINK_MAIL};
+
+// Made at each opening and at each change of scale, one for each link, and
+// released once no link uses it.
 HFONT g_linkFonts[LINK_COUNT];
-int g_linkFontCount = 0;
 WNDPROC g_previousWebLinkProc;
 WNDPROC g_previousMailLinkProc;
 // The link on which Space went down: it opens when Space comes up, as a
@@ -142,23 +143,31 @@ LRESULT HandleLinkMessage(WNDPROC previous, HWND link, UINT message, WPARAM wPar
 
 void SetUpLinks(HWND dialog)
 {
-    UnderlineControlFont(dialog, IDC_LINK_WEB);
-    UnderlineControlFont(dialog, IDC_LINK_MAIL);
+    UnderlineLinks(dialog);
     g_previousWebLinkProc = SubclassControl(dialog, IDC_LINK_WEB, WebLinkProc);
     g_previousMailLinkProc = SubclassControl(dialog, IDC_LINK_MAIL, MailLinkProc);
 }
 
-void ReleaseLinkFonts()
+void UnderlineLinks(HWND dialog)
 {
-    for (int i = 0; i < g_linkFontCount; i++)
-        DeleteObject(g_linkFonts[i]);
-    g_linkFontCount = 0;
+    for (int id : LINK_IDS)
+        UnderlineControlFont(dialog, id);
 }
 
+void ReleaseLinkFonts()
+{
+    for (HFONT& font : g_linkFonts) {
+        if (font != NULL)
+            DeleteObject(font);
+        font = NULL;
+    }
+}
+
+// The link's underlined font before is deleted once the link has the new
+// one.
 void UnderlineControlFont(HWND dialog, int controlId)
 {
-    if (g_linkFontCount == LINK_COUNT)
-        return;
+    int slot = controlId == IDC_LINK_MAIL ? 1 : 0;
     HWND control = GetDlgItem(dialog, controlId);
     HFONT font = (HFONT)SendMessageA(control, WM_GETFONT, 0, 0);
     LOGFONTA description;
@@ -168,8 +177,10 @@ void UnderlineControlFont(HWND dialog, int controlId)
     HFONT underlined = CreateFontIndirectA(&description);
     if (underlined == NULL)
         return;
-    g_linkFonts[g_linkFontCount++] = underlined;
     SendMessageA(control, WM_SETFONT, (WPARAM)underlined, TRUE);
+    if (g_linkFonts[slot] != NULL)
+        DeleteObject(g_linkFonts[slot]);
+    g_linkFonts[slot] = underlined;
 }
 
 LRESULT CALLBACK WebLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -18,6 +18,8 @@ void OpenShellAddress(const char* address);
 
 // Gives both links their underlined font and their own window procedure.
 void SetUpLinks(HWND dialog);
+// Gives each link an underlined copy of its font now.
+void UnderlineLinks(HWND dialog);
 // Deletes the links' fonts, once the links are gone.
 void ReleaseLinkFonts();
 void UnderlineControlFont(HWND dialog, int controlId);

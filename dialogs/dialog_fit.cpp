@@ -1,5 +1,7 @@
 #include "dialogs/dialog_fit.h"
 
+#include "dialogs/dialog_scale.h"
+
 namespace {
 
 const int MAX_CONTROLS = 12;
@@ -54,7 +56,7 @@ DialogLayout* FindLayout(HWND dialog)
 RECT ScaleOfDialog(HWND dialog)
 {
     RECT scale = SCALE_PROBE;
-    MapDialogRect(dialog, &scale);
+    MapDialogUnits(dialog, &scale);
     return scale;
 }
 
@@ -107,13 +109,19 @@ int MaxOf(int a, int b) { return a > b ? a : b; }
 
 // A text whose place holds one line gets the width its text needs; one
 // that holds several keeps its width and gets the height its lines need.
-// Buttons and group boxes hold their captions.
+// Buttons and group boxes hold their captions. Any other control (a
+// picture) keeps the size its owner gave it.
 void FitOwnSize(Fitting& item, const Spacing& spacing)
 {
     item.to = item.from;
     item.growth = 0;
-    if (item.kind == KIND_OTHER)
+    if (item.kind == KIND_OTHER) {
+        RECT size;
+        GetClientRect(item.control, &size);
+        item.to.right = item.to.left + size.right;
+        item.to.bottom = item.to.top + size.bottom;
         return;
+    }
     int lineHeight = 0;
     SIZE text = MeasureText(item.control, 0, &lineHeight);
     item.textWidth = text.cx;
@@ -221,7 +229,7 @@ void ResizeClient(HWND dialog, SIZE client)
 Spacing SpacingOf(HWND dialog)
 {
     RECT units = {1, 0, 4, 0};
-    MapDialogRect(dialog, &units);
+    MapDialogUnits(dialog, &units);
     Spacing spacing = {units.left, 2 * units.left, units.right};
     return spacing;
 }
@@ -243,6 +251,7 @@ void LayOutDialog(HWND dialog, const DialogLayout& layout, const RECT* places, S
     PlaceLinks(items, layout.count, spacing);
     GrowGroupBoxes(items, layout.count);
     ResizeClient(dialog, FitClientSize(items, layout.count, client));
+    KeepDialogInWorkArea(dialog);
     for (int i = 0; i < layout.count; i++) {
         RECT now = ChildRectInDialog(dialog, items[i].control);
         const RECT& to = items[i].to;
@@ -272,11 +281,12 @@ RECT ChildRectInDialog(HWND dialog, HWND control)
     return rect;
 }
 
-void FitDialogToTexts(HWND dialog)
+void FitDialogToTexts(HWND dialog, int templateId)
 {
     DialogLayout* layout = FindLayout(NULL);
     if (layout == NULL)
         return;
+    RecordDialogScale(dialog, templateId);
     layout->dialog = dialog;
     layout->count = 0;
     HWND control = GetWindow(dialog, GW_CHILD);
@@ -310,6 +320,7 @@ void RefitDialogToTexts(HWND dialog)
 
 void ForgetDialogLayout(HWND dialog)
 {
+    ForgetDialogScale(dialog);
     DialogLayout* layout = FindLayout(dialog);
     if (layout != NULL)
         layout->dialog = NULL;

@@ -5,14 +5,15 @@
 
 #include <windows.h>
 
-// Posted by a dialog to itself when its DPI changed, so that it fits its
-// controls again after the system has rescaled them.
+// Posted by a dialog to itself when its DPI changed, so that it is laid out
+// anew once the change is done.
 const UINT WM_REFIT_DIALOG = WM_APP + 1;
 
 // Records the layout of a dialog just made from its template, then fits
 // its controls and its size to their texts.
-void FitDialogToTexts(HWND dialog);
-// The template's layout at the dialog's new scale, fitted again.
+void FitDialogToTexts(HWND dialog, int templateId);
+// The template's layout at the dialog's scale now (in the units of its
+// font at its DPI), fitted again.
 void RefitDialogToTexts(HWND dialog);
 // A control's rectangle in its dialog's client coordinates.
 RECT ChildRectInDialog(HWND dialog, HWND control);

@@ -1,7 +1,10 @@
 #include "dialogs/reference_windows.h"
 
 #include "dialogs/dialog_fit.h"
+#include "dialogs/dialog_font.h"
+#include "dialogs/dialog_scale.h"
 #include "display/layout.h"
+#include "display/metrics.h"
 #include "resources/resource.h"
 
 namespace {
@@ -11,7 +14,8 @@ void ShowReferenceWindow(HWND& handle, HINSTANCE instance, int templateId, DLGPR
 {
     if (IsWindow(handle))
         return;
-    handle = CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), g_mainWindow, procedure, 0);
+    handle = CreateDialogIndirectParamA(instance, DialogTemplateAt(instance, templateId, g_metrics.dpi),
+                                        g_mainWindow, procedure, 0);
     if (handle != NULL)
         ShowWindow(handle, SW_SHOWNORMAL);
 }
@@ -27,14 +31,21 @@ INT_PTR CloseOnOkOrCancel(HWND& handle, HWND dialog, WPARAM wParam)
 }
 
 // The controls are fitted to their texts when the window is made, and
-// again after Windows rescaled them for a new DPI.
-INT_PTR HandleReferenceMessage(HWND& handle, HWND dialog, UINT message, WPARAM wParam)
+// again in the font of a new DPI.
+void RescaleReferenceWindow(HWND dialog)
+{
+    UpdateDialogFont(dialog);
+    RefitDialogToTexts(dialog);
+}
+
+INT_PTR HandleReferenceMessage(HWND& handle, HWND dialog, UINT message, WPARAM wParam,
+                               LPARAM lParam, int templateId)
 {
     switch (message) {
-    case WM_INITDIALOG: FitDialogToTexts(dialog); return TRUE;
+    case WM_INITDIALOG: FitDialogToTexts(dialog, templateId); return TRUE;
     case WM_COMMAND: return CloseOnOkOrCancel(handle, dialog, wParam);
-    case WM_DPICHANGED: PostMessageA(dialog, WM_REFIT_DIALOG, 0, 0); return FALSE;
-    case WM_REFIT_DIALOG: RefitDialogToTexts(dialog); return TRUE;
+    case WM_DPICHANGED: HandleDialogDpiChange(dialog, wParam, lParam); return TRUE;
+    case WM_REFIT_DIALOG: RescaleReferenceWindow(dialog); return TRUE;
     case WM_NCDESTROY: ForgetDialogLayout(dialog); return FALSE;
     }
     return FALSE;
@@ -55,12 +66,12 @@ void ShowHistoryWindow(HINSTANCE instance)
     ShowReferenceWindow(g_historyWindow, instance, IDD_HISTORY, HistoryDialogProc);
 }
 
-INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK HelpDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return HandleReferenceMessage(g_helpWindow, dialog, message, wParam);
+    return HandleReferenceMessage(g_helpWindow, dialog, message, wParam, lParam, IDD_HELP);
 }
 
-INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return HandleReferenceMessage(g_historyWindow, dialog, message, wParam);
+    return HandleReferenceMessage(g_historyWindow, dialog, message, wParam, lParam, IDD_HISTORY);
 }

@@ -204,8 +204,8 @@ def draw_logo():
     fill(p, 25, 23, 28, 26, SKIN)          # hand
     fill(p, 7, 34, 11, 46, INK)            # chair
     fill(p, 5, 31, 18, 34, INK)
-    colours = LOGO_COLOURS + [(0, 0, 0)] * (256 - len(LOGO_COLOURS))
-    return p, colours
+    # The palette lists the ten colours used, whatever the depth.
+    return p, LOGO_COLOURS
 
 
 # A near-white strip, a small cyan ornament near the left end and a dark
@@ -236,7 +236,7 @@ def main(argv):
     elif len(argv) == 3 and argv[1] == 'logo' and SCALE > 1:
         # Ten colours fit four bits: the larger picture stays small.
         pixels, colours = draw_logo()
-        write_bitmap(argv[2], pixels, 4, colours[:16])
+        write_bitmap(argv[2], pixels, 4, colours)
     elif len(argv) == 3 and argv[1] == 'logo':
         pixels, colours = draw_logo()
         write_bitmap(argv[2], pixels, 8, colours)

@@ -174,18 +174,41 @@ bool Holds(const RECT& outer, const RECT& inner)
     return EqualRect(&both, &inner) != 0;
 }
 
+// The kind of font the prefix under test gives a dialog: a list of
+// "Title=kind" for dialogs whose title starts so, and the kind of all
+// others ("About=outline,raster").
+std::string ExpectedFontKind(const char* title)
+{
+    const char* list = getenv("TERNWICK_DIALOG_FONT");
+    std::string kinds = list != NULL ? list : "", other;
+    for (size_t start = 0; start < kinds.size();) {
+        size_t end = kinds.find(',', start);
+        end = end == std::string::npos ? kinds.size() : end;
+        std::string entry = kinds.substr(start, end - start);
+        size_t equals = entry.find('=');
+        if (equals == std::string::npos)
+            other = entry;
+        else if (strncmp(title, entry.c_str(), equals) == 0)
+            return entry.substr(equals + 1);
+        start = end + 1;
+    }
+    return other;
+}
+
 // The font the dialog really got: raster or outline, as the prefix under
 // test says, so a host whose fonts happen to fit cannot pass for another.
 void ExpectFontKind(HWND dialog)
 {
-    const char* expected = getenv("TERNWICK_DIALOG_FONT");
-    if (expected == NULL)
+    char title[64];
+    GetWindowTextA(dialog, title, sizeof title);
+    std::string expected = ExpectedFontKind(title);
+    if (expected.empty())
         return;
     TEXTMETRICA metrics = {};
     char face[LF_FACESIZE] = "";
     MeasureInFont(dialog, "", &metrics, face);
     bool outline = (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
-    EXPECT_STREQ(outline ? "outline" : "raster", expected) << "dialog font " << face;
+    EXPECT_EQ(outline ? "outline" : "raster", expected) << title << ": dialog font " << face;
 }
 
 bool IsText(HWND control)
@@ -254,7 +277,8 @@ void ExpectDialogFits(HWND dialog)
 }
 
 // The About box's pictures as drawn, at the scale of the bitmap each
-// shows: a few points of each drawing in their colours.
+// shows (the larger from twice the base DPI on): a few points of each
+// drawing in their colours.
 void ExpectPicturesDrawn(HWND dialog)
 {
     struct Point { int control, baseHeight, x, y; COLORREF colour; };
@@ -273,6 +297,9 @@ void ExpectPicturesDrawn(HWND dialog)
         RECT rect;
         GetClientRect(picture, &rect);
         int scale = rect.bottom >= BITMAP_LARGE_SCALE * point.baseHeight ? BITMAP_LARGE_SCALE : 1;
+        if (WindowDpi(dialog) >= BITMAP_LARGE_SCALE * BASE_DPI) {
+            EXPECT_EQ(scale, BITMAP_LARGE_SCALE) << "picture " << point.control;
+        }
         Canvas canvas = PrintIntoCanvas(picture, rect.right, rect.bottom);
         COLORREF drawn = GetPixel(canvas.dc, point.x * scale, point.y * scale);
         FreeCanvas(canvas);
@@ -281,11 +308,95 @@ void ExpectPicturesDrawn(HWND dialog)
     }
 }
 
+// A dialog under test: its title, its template's point size, and its
+// client size at 96 DPI with Wine's fonts.
 struct Opened {
     const char* title;
+    int pointSize;
+    SIZE client96;
     bool checked;
 };
 Opened g_opened;
+// The fonts the controls had at twice the scale when the dialog closed.
+std::vector<HGDIOBJ> g_scaledFonts;
+
+std::vector<HGDIOBJ> ControlFonts(HWND dialog)
+{
+    std::vector<HGDIOBJ> fonts;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL;
+         control = GetWindow(control, GW_HWNDNEXT))
+        fonts.push_back((HGDIOBJ)SendMessageA(control, WM_GETFONT, 0, 0));
+    return fonts;
+}
+
+// Fonts made for a scale are deleted once no control uses them.
+void ExpectDeleted(const std::vector<HGDIOBJ>& fonts)
+{
+    for (HGDIOBJ font : fonts)
+        EXPECT_EQ(GetObjectType(font), 0u) << g_opened.title << ": a scaled font was kept";
+}
+
+// The template's point size at the DPI, within a tenth, in the font of
+// every text and button of the dialog.
+void ExpectCharactersInProportion(HWND dialog, int dpi)
+{
+    double wanted = MulDiv(g_opened.pointSize, dpi, 72);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        TEXTMETRICA metrics = {};
+        MeasureInFont(control, "", &metrics);
+        if (!IsText(control) && GetDlgCtrlID(control) != IDOK)
+            continue;
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, wanted, wanted / 10)
+            << g_opened.title << " at " << dpi << " DPI, control " << GetDlgCtrlID(control);
+        bool isLink = (GetWindowLongA(control, GWL_STYLE) & SS_NOTIFY) != 0;
+        EXPECT_EQ(metrics.tmUnderlined != 0, isLink) << "control " << GetDlgCtrlID(control);
+    }
+}
+
+// The client area and every control's place in it.
+std::vector<RECT> LayoutOf(HWND dialog)
+{
+    std::vector<RECT> layout(1);
+    GetClientRect(dialog, &layout[0]);
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL;
+         control = GetWindow(control, GW_HWNDNEXT))
+        layout.push_back(ChildRectInDialog(dialog, control));
+    return layout;
+}
+
+void ExpectLayout(HWND dialog, const std::vector<RECT>& expected, const char* after)
+{
+    std::vector<RECT> layout = LayoutOf(dialog);
+    ASSERT_EQ(layout.size(), expected.size());
+    for (size_t i = 0; i < layout.size(); i++)
+        EXPECT_TRUE(EqualRect(&layout[i], &expected[i]))
+            << g_opened.title << " after " << after << ": " << (i == 0 ? "size" : "control ") << i;
+}
+
+// What the system sends on a move to a screen of that DPI, with the place
+// it suggests (where the dialog is, or with its top left corner at the
+// point given); the dialog lays itself out once the message is done.
+void ChangeDpi(HWND dialog, int dpi, const POINT* at = NULL)
+{
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    if (at != NULL)
+        OffsetRect(&frame, at->x - frame.left, at->y - frame.top);
+    SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&frame);
+    PumpMessages();
+}
+
+// The dialog lies inside its monitor's work area, where it fits there.
+void ExpectInWorkArea(HWND dialog)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT window;
+    GetWindowRect(dialog, &window);
+    EXPECT_TRUE(Holds(monitor.rcWork, window)) << g_opened.title << " leaves the work area";
+}
 
 void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
 {
@@ -295,28 +406,32 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
     KillTimer(NULL, timer);
     ExpectDialogFits(dialog);
     ExpectPicturesDrawn(dialog);
-    // A change of scale to the same scale, with a control out of place
-    // and the box too small, brings back the fitted layout.
-    std::vector<RECT> before;
-    HWND first = GetWindow(dialog, GW_CHILD);
-    for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT))
-        before.push_back(ChildRectInDialog(dialog, control));
-    RECT frame, client, clientAfter;
-    GetWindowRect(dialog, &frame);
-    GetClientRect(dialog, &client);
-    SetWindowPos(first, NULL, 3, 3, 5, 5, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(dialog, NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     int dpi = WindowDpi(dialog);
-    SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&frame);
-    PumpMessages();
-    GetClientRect(dialog, &clientAfter);
-    EXPECT_EQ(clientAfter.right, client.right) << g_opened.title;
-    EXPECT_EQ(clientAfter.bottom, client.bottom) << g_opened.title;
-    size_t i = 0;
-    for (HWND control = first; control != NULL; control = GetWindow(control, GW_HWNDNEXT)) {
-        RECT after = ChildRectInDialog(dialog, control);
-        EXPECT_TRUE(EqualRect(&after, &before[i++])) << g_opened.title << " control " << i;
-    }
+    ExpectCharactersInProportion(dialog, dpi);
+    std::vector<RECT> opened = LayoutOf(dialog);
+    EXPECT_GE(opened[0].right * 5 * BASE_DPI, g_opened.client96.cx * 4 * dpi) << g_opened.title;
+    EXPECT_GE(opened[0].bottom * 5 * BASE_DPI, g_opened.client96.cy * 4 * dpi) << g_opened.title;
+    // A change to the same scale, with a control out of place and the box
+    // too small, brings back the fitted layout; so does a change to twice
+    // the scale and back.
+    SetWindowPos(GetWindow(dialog, GW_CHILD), NULL, 3, 3, 5, 5, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(dialog, NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor);
+    POINT corner = {monitor.rcWork.right - 10, monitor.rcWork.bottom - 10};
+    ChangeDpi(dialog, dpi, &corner);
+    ExpectLayout(dialog, opened, "a change to the same scale");
+    ExpectInWorkArea(dialog);
+    ChangeDpi(dialog, 2 * dpi);
+    ExpectCharactersInProportion(dialog, 2 * dpi);
+    ExpectTextsApart(dialog);
+    std::vector<HGDIOBJ> scaledFonts = ControlFonts(dialog);
+    ChangeDpi(dialog, dpi);
+    ExpectLayout(dialog, opened, "a change to twice the scale and back");
+    ExpectDeleted(scaledFonts);
+    ChangeDpi(dialog, 2 * dpi);
+    g_scaledFonts = ControlFonts(dialog);
     g_opened.checked = true;
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
@@ -347,21 +462,22 @@ typedef CalculatorTest Fit;
 
 TEST_F(Fit, DialogsHoldTheirTexts)
 {
-    struct Case { int command; const char* title; };
+    struct Case { int command; Opened dialog; };
     const Case cases[] = {
-        {CMD_ABOUT, "About"},
-        {CMD_HELP, "Ternwick - Help"},
-        {CMD_HISTORY, "Ternwick - History"},
+        {CMD_ABOUT, {"About", 10, {638, 246}, false}},
+        {CMD_HELP, {"Ternwick - Help", 8, {415, 187}, false}},
+        {CMD_HISTORY, {"Ternwick - History", 8, {419, 283}, false}},
     };
     for (const Case& c : cases) {
-        g_opened = {c.title, false};
+        g_opened = c.dialog;
         SetTimer(NULL, 0, 20, CheckWhenOpen);
         SendCommand(c.command);
         for (int wait = 0; wait < 100 && !g_opened.checked; wait++) {
             PumpMessages();
             Sleep(20);
         }
-        EXPECT_TRUE(g_opened.checked) << c.title << " never opened";
+        EXPECT_TRUE(g_opened.checked) << g_opened.title << " never opened";
+        ExpectDeleted(g_scaledFonts);
     }
 }
 
