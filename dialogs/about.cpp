@@ -15,9 +15,10 @@ enum AboutBrush { BRUSH_WEB_LINK, BRUSH_MAIL_LINK, BRUSH_OTHER, BRUSH_COUNT };
 // are gone.
 HBRUSH g_aboutBrushes[BRUSH_COUNT];
 // The pictures: each shows its bitmap drawn at the larger scale where that
-// fits the control's template rectangle at the dialog's scale, else the
-// base one. The control keeps that rectangle, although a picture control
-// takes its bitmap's size, so a picture never reaches into its neighbours.
+// fits the control's template rectangle at the dialog's scale (and always
+// from twice the base DPI on), else the base one. A base drawing stays
+// within that rectangle, although a picture control takes its bitmap's
+// size, so it never reaches into its neighbours.
 struct DialogPlace {
     int x, y, width, height;
 };
@@ -57,8 +58,8 @@ RECT PlaceOf(HWND dialog, const DialogPlace& place)
 int Smaller(int a, int b) { return a < b ? a : b; }
 
 // Gives a picture the drawing that fits its rectangle now (the bitmap it
-// had is freed), and keeps the control within that rectangle: as large as
-// its bitmap, never larger than its place. The bitmaps are stored
+// had is freed) and the size of its bitmap: within that rectangle for the
+// base drawing, whole for the larger one. The bitmaps are stored
 // run-length encoded, which Windows decodes into device-dependent bitmaps
 // (LoadBitmap) only, so the template names none and the box loads them.
 void ShowBitmapsThatFit(HWND dialog)
