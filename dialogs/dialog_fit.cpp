@@ -5,7 +5,6 @@
 namespace {
 
 const int MAX_CONTROLS = 12;
-const int MAX_DIALOGS = 3;
 const int TEXT_SIZE = 512;
 // A rectangle in dialog units whose size in pixels tells the scale.
 const RECT SCALE_PROBE = {0, 0, 400, 800};
@@ -23,7 +22,7 @@ struct DialogLayout {
     RECT scale;
 };
 
-DialogLayout g_layouts[MAX_DIALOGS];
+DialogLayout g_layouts[MAX_OPEN_DIALOGS];
 
 // One control while it is being fitted: its template place, where it goes
 // and what its text needs.
@@ -42,16 +41,6 @@ struct Spacing {
     int linkGap;
     int captionMargin;
 };
-
-// The record of a dialog; with NULL, a free one (a dialog destroyed
-// without being forgotten frees its record too).
-DialogLayout* FindLayout(HWND dialog)
-{
-    for (DialogLayout& layout : g_layouts)
-        if (layout.dialog == dialog || (dialog == NULL && !IsWindow(layout.dialog)))
-            return &layout;
-    return NULL;
-}
 
 RECT ScaleOfDialog(HWND dialog)
 {
@@ -283,7 +272,7 @@ RECT ChildRectInDialog(HWND dialog, HWND control)
 
 void FitDialogToTexts(HWND dialog, int templateId)
 {
-    DialogLayout* layout = FindLayout(NULL);
+    DialogLayout* layout = FindDialogRecord(g_layouts, NULL);
     if (layout == NULL)
         return;
     RecordDialogScale(dialog, templateId);
@@ -305,7 +294,7 @@ void FitDialogToTexts(HWND dialog, int templateId)
 
 void RefitDialogToTexts(HWND dialog)
 {
-    const DialogLayout* layout = FindLayout(dialog);
+    const DialogLayout* layout = FindDialogRecord(g_layouts, dialog);
     if (layout == NULL)
         return;
     RECT scale = ScaleOfDialog(dialog);
@@ -321,7 +310,7 @@ void RefitDialogToTexts(HWND dialog)
 void ForgetDialogLayout(HWND dialog)
 {
     ForgetDialogScale(dialog);
-    DialogLayout* layout = FindLayout(dialog);
+    DialogLayout* layout = FindDialogRecord(g_layouts, dialog);
     if (layout != NULL)
         layout->dialog = NULL;
 }

@@ -120,6 +120,14 @@ bool HasTrueTypeFace(const WCHAR* face)
     return found;
 }
 
+void ReadFont(const BYTE* data, const FontPlace& place, DialogFont* font)
+{
+    bool extended = ((const WORD*)data)[1] == 0xFFFF;
+    font->pointSize = *(const WORD*)(data + place.pointSize);
+    font->weight = extended ? *(const WORD*)(data + place.pointSize + 2) : FW_NORMAL;
+    lstrcpynW(font->face, (const WCHAR*)(data + place.face), LF_FACESIZE);
+}
+
 } // namespace
 
 bool ReadTemplateFont(HINSTANCE instance, int templateId, DialogFont* font)
@@ -129,10 +137,7 @@ bool ReadTemplateFont(HINSTANCE instance, int templateId, DialogFont* font)
     FontPlace place;
     if (data == NULL || !FindFontPlace(data, &place) || place.faceEnd > size)
         return false;
-    bool extended = ((const WORD*)data)[1] == 0xFFFF;
-    font->pointSize = *(const WORD*)(data + place.pointSize);
-    font->weight = extended ? *(const WORD*)(data + place.pointSize + 2) : FW_NORMAL;
-    lstrcpynW(font->face, (const WCHAR*)(data + place.face), LF_FACESIZE);
+    ReadFont(data, place, font);
     return true;
 }
 
@@ -154,9 +159,9 @@ const DLGTEMPLATE* DialogTemplateAt(HINSTANCE instance, int templateId, int dpi)
     const BYTE* data = LoadTemplate(instance, templateId, &size);
     DialogFont font;
     FontPlace place;
-    if (data == NULL || !ReadTemplateFont(instance, templateId, &font) ||
-        !FindFontPlace(data, &place))
+    if (data == NULL || !FindFontPlace(data, &place) || place.faceEnd > size)
         return (const DLGTEMPLATE*)data;
+    ReadFont(data, place, &font);
     WCHAR face[LF_FACESIZE];
     ChooseDialogFace(font, dpi, face);
     size_t faceBytes = (lstrlenW(face) + 1) * sizeof(WCHAR);

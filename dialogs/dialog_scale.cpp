@@ -7,7 +7,6 @@
 
 namespace {
 
-const int MAX_DIALOGS = 3;
 // The text whose average width is a dialog font's horizontal base unit.
 const char ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 const int ALPHABET_LENGTH = 52;
@@ -28,16 +27,7 @@ struct DialogScale {
     HFONT madeFont;
 };
 
-DialogScale g_scales[MAX_DIALOGS];
-
-// The record of a dialog; with NULL, a free one.
-DialogScale* FindScale(HWND dialog)
-{
-    for (DialogScale& scale : g_scales)
-        if (scale.dialog == dialog || (dialog == NULL && !IsWindow(scale.dialog)))
-            return &scale;
-    return NULL;
-}
+DialogScale g_scales[MAX_OPEN_DIALOGS];
 
 // The base units of a font, measured as the dialog manager measures them.
 SIZE BaseUnitsOf(HFONT font)
@@ -76,7 +66,7 @@ void SetControlsFont(HWND dialog, HFONT font)
 
 void RecordDialogScale(HWND dialog, int templateId)
 {
-    DialogScale* scale = FindScale(NULL);
+    DialogScale* scale = FindDialogRecord(g_scales, NULL);
     if (scale == NULL)
         return;
     HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
@@ -91,7 +81,7 @@ void RecordDialogScale(HWND dialog, int templateId)
 
 void HandleDialogDpiChange(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
-    DialogScale* scale = FindScale(dialog);
+    DialogScale* scale = FindDialogRecord(g_scales, dialog);
     if (scale != NULL && LOWORD(wParam) > 0)
         scale->dpi = LOWORD(wParam);
     const RECT* suggested = (const RECT*)lParam;
@@ -106,7 +96,7 @@ void HandleDialogDpiChange(HWND dialog, WPARAM wParam, LPARAM lParam)
 // control uses it.
 bool UpdateDialogFont(HWND dialog)
 {
-    DialogScale* scale = FindScale(dialog);
+    DialogScale* scale = FindDialogRecord(g_scales, dialog);
     if (scale == NULL || scale->fontDpi == scale->dpi)
         return false;
     HFONT previous = scale->madeFont;
@@ -124,7 +114,7 @@ bool UpdateDialogFont(HWND dialog)
 
 void MapDialogUnits(HWND dialog, RECT* rect)
 {
-    const DialogScale* scale = FindScale(dialog);
+    const DialogScale* scale = FindDialogRecord(g_scales, dialog);
     if (scale == NULL || scale->fontDpi == scale->firstDpi) {
         MapDialogRect(dialog, rect);
         return;
@@ -136,7 +126,7 @@ void MapDialogUnits(HWND dialog, RECT* rect)
 
 int DialogDpi(HWND dialog)
 {
-    const DialogScale* scale = FindScale(dialog);
+    const DialogScale* scale = FindDialogRecord(g_scales, dialog);
     return scale != NULL ? scale->fontDpi : WindowDpi(dialog);
 }
 
@@ -161,7 +151,7 @@ void KeepDialogInWorkArea(HWND dialog)
 // Runs once the controls are gone, so the font made for them is free.
 void ForgetDialogScale(HWND dialog)
 {
-    DialogScale* scale = FindScale(dialog);
+    DialogScale* scale = FindDialogRecord(g_scales, dialog);
     if (scale == NULL)
         return;
     if (scale->madeFont != NULL)
