@@ -85,8 +85,7 @@ wait_for_line() {
 case_planted_dll() {
   expect_reader_rows "Hex 0|selected,focused" "Dec 0|" "Bin 0|"
   [ ! -e "$(dirname "$PROGRAM")/planted-dll-loaded" ] || fail "the planted oleacc.dll was loaded"
-  grep -q 'Call KERNEL32.SetDefaultDllDirectories(00000800)' "$PROGRAM_LOG" \
-    && grep -q 'Ret  KERNEL32.SetDefaultDllDirectories() retval=00000001' "$PROGRAM_LOG" \
+  grep -A1 'Call KERNEL32.SetDefaultDllDirectories(00000800)' "$PROGRAM_LOG" | grep -q 'retval=00000001' \
     || fail "the DLL search was not restricted to the system directory at start"
 }
 
@@ -99,17 +98,12 @@ case_links() {
   rm -f "$record"
   printf '#!/bin/sh\necho "$*" >> "%s"\n' "$record" > "$opener"
   chmod +x "$opener"
-  local kind
-  for kind in Browsers Mailers; do
-    wine reg add 'HKCU\Software\Wine\WineBrowser' /v "$kind" /d "$opener" /f >/dev/null 2>&1
-  done
+  wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$opener" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineBrowser' /v Mailers /d "$opener" /f >/dev/null 2>&1
   press alt+slash
   wait_for_window '^About$'
   press Tab Return Tab space
-  for _ in $(seq 100); do
-    [ "$(wc -l < "$record" 2>/dev/null || echo 0)" -ge 2 ] && break
-    sleep 0.1
-  done
+  wait_for_line https "$record" 100 && wait_for_line mailto "$record" 100
   local opened
   opened=$(sort "$record" 2>/dev/null | tr '\n' ';')
   [ "$opened" = "https://ternwick.example/;mailto:ternwick@example.org;" ] \

@@ -40,24 +40,20 @@ testing::Environment* const SCHEME_AT_START =
 
 } // namespace
 
-ColourScheme::ColourScheme(COLORREF window, COLORREF text) : m_count(2)
+ColourScheme::ColourScheme(COLORREF window, COLORREF text) : ColourScheme(COLOR_WINDOW, window)
 {
-    m_elements[0] = COLOR_WINDOW;
-    m_elements[1] = COLOR_WINDOWTEXT;
-    const COLORREF colours[] = {window, text};
-    for (int i = 0; i < m_count; i++)
-        m_saved[i] = GetSysColor(m_elements[i]);
-    SetSysColors(m_count, m_elements, colours);
+    const int element = COLOR_WINDOWTEXT;
+    SetSysColors(1, &element, &text);
 }
 
-ColourScheme::ColourScheme(int element, COLORREF colour) : m_count(1)
+ColourScheme::ColourScheme(int element, COLORREF colour)
 {
-    m_elements[0] = element;
-    m_saved[0] = GetSysColor(element);
-    SetSysColors(1, m_elements, &colour);
+    for (int i = 0; i < 3; i++)
+        m_saved[i] = GetSysColor(ELEMENTS[i]);
+    SetSysColors(1, &element, &colour);
 }
 
 ColourScheme::~ColourScheme()
 {
-    SetSysColors(m_count, m_elements, m_saved);
+    SetSysColors(3, ELEMENTS, m_saved);
 }

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 // Gives the window and its text the colours for its lifetime (a white on
-// black scheme, say), or one element its colour, and puts the colours
-// before it back at its end.
+// black scheme, say), or one element (the window, its text, or the button
+// text) its colour, and puts the colours before it back at its end.
 class ColourScheme {
 public:
     ColourScheme(COLORREF window, COLORREF text);
@@ -13,7 +13,5 @@ public:
     ~ColourScheme();
 
 private:
-    int m_count;
-    int m_elements[2];
-    COLORREF m_saved[2];
+    COLORREF m_saved[3];
 };
