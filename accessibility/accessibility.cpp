@@ -13,6 +13,9 @@
 namespace {
 
 const char ROW_ACTION[] = "Select";
+// The list's numbered children are rows and the status bar.
+const ChildKind CHILD_ROW = CHILD_OWN_KINDS;
+const ChildKind CHILD_STATUS_BAR = (ChildKind)(CHILD_OWN_KINDS + 1);
 
 // The status bar follows the rows as the last child, while it is shown.
 LONG StatusBarChild()

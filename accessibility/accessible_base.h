@@ -8,10 +8,10 @@
 #include <new>
 #include <oleacc.h>
 
-// What a child VARIANT names. Every object tells itself, a bad VARIANT and
-// a call after it was cut loose apart; the rows' object tells its numbered
-// children apart as rows and the status bar.
-enum ChildKind { CHILD_SELF, CHILD_NUMBERED, CHILD_ROW, CHILD_STATUS_BAR, CHILD_INVALID, CHILD_CUT_LOOSE };
+// What a child VARIANT names. Every object tells itself, a numbered child,
+// a bad VARIANT and a call after it was cut loose apart; an object with
+// children of more kinds numbers its own from CHILD_OWN_KINDS on.
+enum ChildKind { CHILD_SELF, CHILD_NUMBERED, CHILD_INVALID, CHILD_CUT_LOOSE, CHILD_OWN_KINDS };
 
 class AccessibleBase : public IAccessible {
 public:

@@ -1,15 +1,21 @@
 #include "accessibility/link_accessible.h"
 
+#include <stdio.h>
+
 #include "accessibility/accessible_base.h"
-#include "dialogs/about_links.h"
 
 namespace {
 
 const char LINK_ACTION[] = "Jump";
 const int ADDRESS_SIZE = 128;
+// The About box has two links.
+const int MAX_LINK_OBJECTS = 2;
+
+// The address a link's object was made for; empty for any other window.
+const char* AddressOf(HWND link);
 
 // A link has no children: it answers for itself from the control and the
-// About box's link functions, and leaves its place among the windows
+// address it was made with, and leaves its place among the windows
 // (parent, neighbours, hit test) to the standard client object.
 class LinkAccessible final : public AccessibleBase {
 public:
@@ -37,9 +43,7 @@ public:
     // The address exactly as the link opens it.
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
     {
-        char address[ADDRESS_SIZE] = "";
-        FormatLinkAddress(m_window, address, sizeof address);
-        return AnswerForSelf(child, address, value);
+        return AnswerForSelf(child, AddressOf(m_window), value);
     }
 
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
@@ -142,7 +146,7 @@ public:
         ChildKind kind = Classify(child);
         if (kind != CHILD_SELF)
             return Refusal(kind);
-        OpenLink(m_window);
+        PostMessageA(m_window, WM_LINK_JUMP, 0, 0);
         return S_OK;
     }
 
@@ -174,34 +178,47 @@ private:
     }
 };
 
-// The About box has two links; each holds its object from the first
-// request until it is destroyed.
+// Each link holds its object from the first request until it is
+// destroyed.
 struct LinkObject {
     HWND link;
     AccessibleBase* object;
+    char address[ADDRESS_SIZE];
 };
-LinkObject g_linkObjects[LINK_COUNT];
+LinkObject g_linkObjects[MAX_LINK_OBJECTS];
 
-// The slot of a link, or a free one for a link that has none yet.
+const char* AddressOf(HWND link)
+{
+    for (const LinkObject& slot : g_linkObjects)
+        if (slot.link == link && link != NULL)
+            return slot.address;
+    return "";
+}
+
+// The slot of a link, or a free one for a link that has none yet. A slot
+// whose link is gone without being cut loose is freed for it.
 LinkObject* SlotOf(HWND link)
 {
     for (LinkObject& slot : g_linkObjects)
         if (slot.link == link)
             return &slot;
     for (LinkObject& slot : g_linkObjects)
-        if (slot.object == NULL)
+        if (slot.object == NULL || !IsWindow(slot.link)) {
+            DisconnectClientObject(&slot.object);
             return &slot;
+        }
     return NULL;
 }
 
 } // namespace
 
-LRESULT AnswerLinkObject(HWND link, WPARAM wParam, LPARAM lParam)
+LRESULT AnswerLinkObject(HWND link, const char* address, WPARAM wParam, LPARAM lParam)
 {
     LinkObject* slot = SlotOf(link);
     if (slot == NULL)
         return DefWindowProcA(link, WM_GETOBJECT, wParam, lParam);
     slot->link = link;
+    snprintf(slot->address, sizeof slot->address, "%s", address);
     return AnswerClientObject(link, wParam, lParam, &slot->object, MakeOnHeap<LinkAccessible>);
 }
 

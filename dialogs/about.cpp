@@ -1,7 +1,7 @@
 #include "dialogs/about.h"
 
-#include "dialogs/dialog_fit.h"
 #include "dialogs/dialog_scale.h"
+#include "dialogs/scaled_dialog.h"
 #include "display/metrics.h"
 #include "resources/resource.h"
 
@@ -14,37 +14,57 @@ enum AboutBrush { BRUSH_WEB_LINK, BRUSH_MAIL_LINK, BRUSH_OTHER, BRUSH_COUNT };
 // Made anew at each opening, released once the dialog and its controls
 // are gone.
 HBRUSH g_aboutBrushes[BRUSH_COUNT];
-// The pictures: each shows its bitmap drawn at the larger scale where that
-// fits the control's template rectangle at the dialog's scale (and always
-// from twice the base DPI on), else the base one. A base drawing stays
-// within that rectangle, although a picture control takes its bitmap's
-// size, so it never reaches into its neighbours.
+// The pictures: each shows the largest of its drawings whose scale is at
+// most the dialog's DPI over the base DPI. A drawing larger than the base
+// one shows whole, its control grown to hold it; the base drawing stays
+// within the control's template rectangle, although a picture control
+// takes its bitmap's size, so it never reaches into its neighbours.
 struct DialogPlace {
     int x, y, width, height;
 };
+// A drawing's scale is counted in halves of the base size.
+struct Drawing {
+    int bitmap;
+    int halves;
+};
+const int DRAWING_COUNT = 3;
+const int BASE_HALVES = 2;
 struct Picture {
     int control;
-    int bitmap;
-    int largeBitmap;
+    Drawing drawings[DRAWING_COUNT];
     SIZE size;
     DialogPlace place;
 };
 const Picture PICTURES[] = {
-    {IDC_LOGO, IDB_LOGO, IDB_LOGO_LARGE, {LOGO_SIZE, LOGO_SIZE}, {LOGO_PLACE}},
-    {IDC_DIVIDER, IDB_DIVIDER, IDB_DIVIDER_LARGE, {DIVIDER_WIDTH, DIVIDER_HEIGHT}, {DIVIDER_PLACE}},
+    {IDC_LOGO,
+     {{IDB_LOGO_LARGE, 2 * BITMAP_LARGE_SCALE}, {IDB_LOGO_MEDIUM, 3}, {IDB_LOGO, BASE_HALVES}},
+     {LOGO_SIZE, LOGO_SIZE},
+     {LOGO_PLACE}},
+    {IDC_DIVIDER,
+     {{IDB_DIVIDER_LARGE, 2 * BITMAP_LARGE_SCALE}, {IDB_DIVIDER_MEDIUM, 3},
+      {IDB_DIVIDER, BASE_HALVES}},
+     {DIVIDER_WIDTH, DIVIDER_HEIGHT},
+     {DIVIDER_PLACE}},
 };
 const int PICTURE_COUNT = 2;
-// The bitmaps this box loaded, and whether each shows the larger one.
+// The bitmaps this box loaded, and which drawing each is.
 HBITMAP g_pictureBitmaps[PICTURE_COUNT];
-bool g_showsLarge[PICTURE_COUNT];
+int g_shownBitmaps[PICTURE_COUNT];
 
-// From twice the base DPI on the larger drawing shows, and its place grows
-// to hold it where the font's units make it a little small.
-bool ShowsLarge(HWND dialog, const RECT& place, SIZE size)
+// The largest drawing whose scale is at most the DPI's; the base one below
+// the base DPI.
+const Drawing& DrawingFor(const Picture& picture, int dpi)
 {
-    return DialogDpi(dialog) >= BITMAP_LARGE_SCALE * BASE_DPI ||
-           (place.right >= size.cx * BITMAP_LARGE_SCALE &&
-            place.bottom >= size.cy * BITMAP_LARGE_SCALE);
+    for (const Drawing& drawing : picture.drawings)
+        if (drawing.halves * BASE_DPI <= BASE_HALVES * dpi)
+            return drawing;
+    return picture.drawings[DRAWING_COUNT - 1];
+}
+
+// A size at a scale in halves; a drawing's size rounds up.
+int ScaleByHalves(int size, int halves)
+{
+    return (size * halves + 1) / BASE_HALVES;
 }
 
 // The template rectangle of a picture at the dialog's scale.
@@ -57,36 +77,44 @@ RECT PlaceOf(HWND dialog, const DialogPlace& place)
 
 int Smaller(int a, int b) { return a < b ? a : b; }
 
-// Gives a picture the drawing that fits its rectangle now (the bitmap it
-// had is freed) and the size of its bitmap: within that rectangle for the
-// base drawing, whole for the larger one. The bitmaps are stored
+// Gives a picture the drawing of the dialog's scale now (the bitmap it had
+// is freed) and the size of its bitmap: within its template rectangle for
+// the base drawing, whole for a larger one. The bitmaps are stored
 // run-length encoded, which Windows decodes into device-dependent bitmaps
 // (LoadBitmap) only, so the template names none and the box loads them.
-void ShowBitmapsThatFit(HWND dialog)
+void ShowPicture(HWND dialog, int index)
 {
-    HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
-    for (int i = 0; i < PICTURE_COUNT; i++) {
-        const Picture& picture = PICTURES[i];
-        RECT place = PlaceOf(dialog, picture.place);
-        OffsetRect(&place, -place.left, -place.top);
-        bool large = ShowsLarge(dialog, place, picture.size);
-        if (g_pictureBitmaps[i] == NULL || large != g_showsLarge[i]) {
-            int resource = large ? picture.largeBitmap : picture.bitmap;
-            HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(resource));
-            HGDIOBJ previous = (HGDIOBJ)SendDlgItemMessageA(
-                dialog, picture.control, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)bitmap);
-            if (previous != NULL && previous != bitmap)
-                DeleteObject(previous);
-            g_pictureBitmaps[i] = bitmap;
-            g_showsLarge[i] = large;
-        }
-        int scale = large ? BITMAP_LARGE_SCALE : 1;
-        SIZE shown = {picture.size.cx * scale, picture.size.cy * scale};
-        if (!large)
-            shown = {Smaller(place.right, shown.cx), Smaller(place.bottom, shown.cy)};
-        SetWindowPos(GetDlgItem(dialog, picture.control), NULL, 0, 0, shown.cx, shown.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Picture& picture = PICTURES[index];
+    const Drawing& drawing = DrawingFor(picture, DialogDpi(dialog));
+    if (g_pictureBitmaps[index] == NULL || g_shownBitmaps[index] != drawing.bitmap) {
+        HINSTANCE instance = (HINSTANCE)GetWindowLongPtrA(dialog, GWLP_HINSTANCE);
+        HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(drawing.bitmap));
+        HGDIOBJ previous = (HGDIOBJ)SendDlgItemMessageA(dialog, picture.control, STM_SETIMAGE,
+                                                       IMAGE_BITMAP, (LPARAM)bitmap);
+        if (previous != NULL && previous != bitmap)
+            DeleteObject(previous);
+        g_pictureBitmaps[index] = bitmap;
+        g_shownBitmaps[index] = drawing.bitmap;
     }
+    SIZE shown = {ScaleByHalves(picture.size.cx, drawing.halves),
+                  ScaleByHalves(picture.size.cy, drawing.halves)};
+    if (drawing.halves == BASE_HALVES) {
+        RECT place = PlaceOf(dialog, picture.place);
+        shown = {Smaller(place.right - place.left, shown.cx),
+                 Smaller(place.bottom - place.top, shown.cy)};
+    }
+    SetWindowPos(GetDlgItem(dialog, picture.control), NULL, 0, 0, shown.cx, shown.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// At a new DPI the links take an underlined copy of the new font, and the
+// pictures the drawings of the new scale.
+void RefitLinksAndPictures(HWND dialog, bool fontChanged)
+{
+    if (fontChanged)
+        UnderlineLinks(dialog);
+    for (int i = 0; i < PICTURE_COUNT; i++)
+        ShowPicture(dialog, i);
 }
 
 // The box's own colours follow the user's scheme: the window colour behind
@@ -114,17 +142,6 @@ void RepaintAboutBox(HWND dialog)
     InvalidateRect(dialog, NULL, TRUE);
 }
 
-// At a new DPI the controls take the font of that DPI (the links its
-// underlined copy), the pictures the drawings that fit, and the whole box
-// is fitted again.
-void RefitAboutBox(HWND dialog)
-{
-    if (UpdateDialogFont(dialog))
-        UnderlineLinks(dialog);
-    ShowBitmapsThatFit(dialog);
-    RefitDialogToTexts(dialog);
-}
-
 // The links are tab stops ahead of OK in the template, so the focus is put
 // on OK here and the dialog manager is told not to move it.
 BOOL InitAboutDialog(HWND dialog)
@@ -132,23 +149,21 @@ BOOL InitAboutDialog(HWND dialog)
     MakeAboutBrushes();
     SetUpLinks(dialog);
     SetDlgItemTextA(dialog, IDC_VERSION_TEXT, VERSION_TEXT);
-    ShowBitmapsThatFit(dialog);
-    FitDialogToTexts(dialog, IDD_ABOUT);
+    StartScaledDialog(dialog, IDD_ABOUT, RefitLinksAndPictures);
     SetFocus(GetDlgItem(dialog, IDOK));
     return FALSE;
 }
 
 // Runs once the controls are gone, so their fonts and bitmaps are free.
-void ReleaseAboutResources(HWND dialog)
+void ReleaseAboutResources()
 {
-    ForgetDialogLayout(dialog);
     ReleaseAboutBrushes();
     ReleaseLinkFonts();
     for (int i = 0; i < PICTURE_COUNT; i++) {
         if (g_pictureBitmaps[i] != NULL)
             DeleteObject(g_pictureBitmaps[i]);
         g_pictureBitmaps[i] = NULL;
-        g_showsLarge[i] = false;
+        g_shownBitmaps[i] = 0;
     }
 }
 
@@ -193,9 +208,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     case WM_SYSCOLORCHANGE:
     case WM_SETTINGCHANGE:
     case WM_THEMECHANGED: RepaintAboutBox(dialog); return FALSE;
-    case WM_DPICHANGED: HandleDialogDpiChange(dialog, wParam, lParam); return TRUE;
-    case WM_REFIT_DIALOG: RefitAboutBox(dialog); return TRUE;
-    case WM_NCDESTROY: ReleaseAboutResources(dialog); return FALSE;
+    case WM_NCDESTROY: ReleaseAboutResources(); break;
     }
-    return FALSE;
+    return HandleScaledDialogMessage(dialog, message, wParam, lParam, RefitLinksAndPictures);
 }

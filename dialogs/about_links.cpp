@@ -4,6 +4,7 @@
 #include <stdio.h>
 
 #include "accessibility/link_accessible.h"
+#include "dialogs/shell_open.h"
 #include "resources/resource.h"
 
 namespace {
@@ -16,7 +17,9 @@ const double MIN_CONTRAST = 4.5;
 // A key message's lParam has this bit set while the key auto-repeats.
 const LPARAM KEY_WAS_DOWN = 1 << 30;
 
+const int LINK_COUNT = 2;
 const int LINK_IDS[LINK_COUNT] = {IDC_LINK_WEB, IDC_LINK_MAIL};
+const int ADDRESS_SIZE = sizeof MAILTO + sizeof CONTACT_MAIL_ADDRESS + sizeof WEB_SITE_ADDRESS;
 
 // Made at each opening and at each change of scale, one for each link, and
 // released once no link uses it.
@@ -26,6 +29,47 @@ WNDPROC g_previousMailLinkProc;
 // The link on which Space went down: it opens when Space comes up, as a
 // button clicks.
 HWND g_spaceDownLink = NULL;
+
+// The address a link opens, exactly as it is opened ("https://...",
+// "mailto:..."); empty for any other window.
+void FormatLinkAddress(HWND link, char* buffer, size_t size)
+{
+    int id = GetDlgCtrlID(link);
+    if (id == IDC_LINK_WEB)
+        snprintf(buffer, size, "%s", WEB_SITE_ADDRESS);
+    else if (id == IDC_LINK_MAIL)
+        snprintf(buffer, size, "%s%s", MAILTO, CONTACT_MAIL_ADDRESS);
+    else if (size > 0)
+        buffer[0] = 0;
+}
+
+// Opens a link's address once.
+void OpenLink(HWND link)
+{
+    char address[ADDRESS_SIZE];
+    FormatLinkAddress(link, address, sizeof address);
+    if (address[0] != 0)
+        OpenShellAddress(address);
+}
+
+// The link's underlined font before is deleted once the link has the new
+// one. Each link has a slot of its own in the table of fonts.
+void UnderlineLinkFont(HWND dialog, int slot)
+{
+    HWND control = GetDlgItem(dialog, LINK_IDS[slot]);
+    HFONT font = (HFONT)SendMessageA(control, WM_GETFONT, 0, 0);
+    LOGFONTA description;
+    if (GetObjectA(font, sizeof description, &description) == 0)
+        return;
+    description.lfUnderline = TRUE;
+    HFONT underlined = CreateFontIndirectA(&description);
+    if (underlined == NULL)
+        return;
+    SendMessageA(control, WM_SETFONT, (WPARAM)underlined, TRUE);
+    if (g_linkFonts[slot] != NULL)
+        DeleteObject(g_linkFonts[slot]);
+    g_linkFonts[slot] = underlined;
+}
 
 WNDPROC SubclassControl(HWND dialog, int controlId, WNDPROC procedure)
 {
@@ -117,6 +161,14 @@ LRESULT RepaintAfter(WNDPROC previous, HWND link, UINT message, WPARAM wParam, L
     return result;
 }
 
+// A reader's object of the link knows the address it opens.
+LRESULT AnswerReader(HWND link, WPARAM wParam, LPARAM lParam)
+{
+    char address[ADDRESS_SIZE];
+    FormatLinkAddress(link, address, sizeof address);
+    return AnswerLinkObject(link, address, wParam, lParam);
+}
+
 LRESULT HandleLinkMessage(WNDPROC previous, HWND link, UINT message, WPARAM wParam,
                           LPARAM lParam)
 {
@@ -133,10 +185,21 @@ LRESULT HandleLinkMessage(WNDPROC previous, HWND link, UINT message, WPARAM wPar
             break;
         PaintFocusedLink(previous, link);
         return 0;
-    case WM_GETOBJECT: return AnswerLinkObject(link, wParam, lParam);
-    case WM_DESTROY: DisconnectLinkObject(link); break;
+    case WM_GETOBJECT: return AnswerReader(link, wParam, lParam);
+    case WM_LINK_JUMP: OpenLink(link); return 0;
+    case WM_NCDESTROY: DisconnectLinkObject(link); break;
     }
     return CallWindowProcA(previous, link, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WebLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return HandleLinkMessage(g_previousWebLinkProc, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MailLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return HandleLinkMessage(g_previousMailLinkProc, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -150,8 +213,8 @@ void SetUpLinks(HWND dialog)
 
 void UnderlineLinks(HWND dialog)
 {
-    for (int id : LINK_IDS)
-        UnderlineControlFont(dialog, id);
+    for (int slot = 0; slot < LINK_COUNT; slot++)
+        UnderlineLinkFont(dialog, slot);
 }
 
 void ReleaseLinkFonts()
@@ -161,55 +224,6 @@ void ReleaseLinkFonts()
             DeleteObject(font);
         font = NULL;
     }
-}
-
-// The link's underlined font before is deleted once the link has the new
-// one.
-void UnderlineControlFont(HWND dialog, int controlId)
-{
-    int slot = controlId == IDC_LINK_MAIL ? 1 : 0;
-    HWND control = GetDlgItem(dialog, controlId);
-    HFONT font = (HFONT)SendMessageA(control, WM_GETFONT, 0, 0);
-    LOGFONTA description;
-    if (GetObjectA(font, sizeof description, &description) == 0)
-        return;
-    description.lfUnderline = TRUE;
-    HFONT underlined = CreateFontIndirectA(&description);
-    if (underlined == NULL)
-        return;
-    SendMessageA(control, WM_SETFONT, (WPARAM)underlined, TRUE);
-    if (g_linkFonts[slot] != NULL)
-        DeleteObject(g_linkFonts[slot]);
-    g_linkFonts[slot] = underlined;
-}
-
-LRESULT CALLBACK WebLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return HandleLinkMessage(g_previousWebLinkProc, window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MailLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return HandleLinkMessage(g_previousMailLinkProc, window, message, wParam, lParam);
-}
-
-void FormatLinkAddress(HWND link, char* buffer, size_t size)
-{
-    int id = GetDlgCtrlID(link);
-    if (id == IDC_LINK_WEB)
-        snprintf(buffer, size, "%s", WEB_SITE_ADDRESS);
-    else if (id == IDC_LINK_MAIL)
-        snprintf(buffer, size, "%s%s", MAILTO, CONTACT_MAIL_ADDRESS);
-    else if (size > 0)
-        buffer[0] = 0;
-}
-
-void OpenLink(HWND link)
-{
-    char address[sizeof MAILTO + sizeof CONTACT_MAIL_ADDRESS + sizeof WEB_SITE_ADDRESS];
-    FormatLinkAddress(link, address, sizeof address);
-    if (address[0] != 0)
-        OpenShellAddress(address);
 }
 
 void OpenClickedLink(WPARAM wParam, LPARAM lParam)

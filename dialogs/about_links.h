@@ -6,15 +6,8 @@
 
 #include <windows.h>
 
-#include <stddef.h>
-
 const char WEB_SITE_ADDRESS[] = "https://ternwick.example/";
 const char CONTACT_MAIL_ADDRESS[] = "ternwick@example.org";
-const int LINK_COUNT = 2;
-
-// Asks the shell to open an address; the program supplies it, so the About
-// box itself never starts a browser in the tests.
-void OpenShellAddress(const char* address);
 
 // Gives both links their underlined font and their own window procedure.
 void SetUpLinks(HWND dialog);
@@ -22,15 +15,6 @@ void SetUpLinks(HWND dialog);
 void UnderlineLinks(HWND dialog);
 // Deletes the links' fonts, once the links are gone.
 void ReleaseLinkFonts();
-void UnderlineControlFont(HWND dialog, int controlId);
-LRESULT CALLBACK WebLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK MailLinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The address a link opens, exactly as it is opened ("https://...",
-// "mailto:..."); empty for any other window.
-void FormatLinkAddress(HWND link, char* buffer, size_t size);
-// Opens a link's address once.
-void OpenLink(HWND link);
 // A click notification (code 0) from a link opens its address; a double
 // click arrives with another code and opens nothing.
 void OpenClickedLink(WPARAM wParam, LPARAM lParam);

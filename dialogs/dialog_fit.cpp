@@ -1,5 +1,6 @@
 #include "dialogs/dialog_fit.h"
 
+#include "dialogs/dialog_record.h"
 #include "dialogs/dialog_scale.h"
 
 namespace {
@@ -213,6 +214,26 @@ void ResizeClient(HWND dialog, SIZE client)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A dialog that leaves its monitor's work area moves just enough to lie
+// inside it.
+void KeepDialogInWorkArea(HWND dialog)
+{
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    RECT window;
+    GetWindowRect(dialog, &window);
+    int dx = window.right > work.right ? work.right - window.right : 0;
+    int dy = window.bottom > work.bottom ? work.bottom - window.bottom : 0;
+    dx = window.left + dx < work.left ? work.left - window.left : dx;
+    dy = window.top + dy < work.top ? work.top - window.top : dy;
+    if (dx != 0 || dy != 0)
+        SetWindowPos(dialog, NULL, window.left + dx, window.top + dy, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // One and four horizontal dialog units: a text's slack, twice that before a
 // link, and a caption's margin on each side.
 Spacing SpacingOf(HWND dialog)
@@ -270,12 +291,11 @@ RECT ChildRectInDialog(HWND dialog, HWND control)
     return rect;
 }
 
-void FitDialogToTexts(HWND dialog, int templateId)
+void FitDialogToTexts(HWND dialog)
 {
     DialogLayout* layout = FindDialogRecord(g_layouts, NULL);
     if (layout == NULL)
         return;
-    RecordDialogScale(dialog, templateId);
     layout->dialog = dialog;
     layout->count = 0;
     HWND control = GetWindow(dialog, GW_CHILD);
@@ -309,7 +329,6 @@ void RefitDialogToTexts(HWND dialog)
 
 void ForgetDialogLayout(HWND dialog)
 {
-    ForgetDialogScale(dialog);
     DialogLayout* layout = FindDialogRecord(g_layouts, dialog);
     if (layout != NULL)
         layout->dialog = NULL;

@@ -25,43 +25,71 @@ struct FontPlace {
     size_t items;
 };
 
-const WORD* SkipString(const WORD* text)
-{
-    while (*text != 0)
-        text++;
-    return text + 1;
-}
-
-// A menu or class field: none, a number, or a name.
-const WORD* SkipNameOrNumber(const WORD* field)
-{
-    if (*field == 0)
-        return field + 1;
-    return *field == 0xFFFF ? field + 2 : SkipString(field);
-}
-
 size_t AlignToDword(size_t offset)
 {
     return (offset + 3) & ~(size_t)3;
 }
 
-// The places of a template's font fields; false where it has none.
-bool FindFontPlace(const BYTE* data, FontPlace* place)
+WORD WordAt(const BYTE* data, size_t offset)
 {
-    const WORD* words = (const WORD*)data;
-    bool extended = words[1] == 0xFFFF;
-    DWORD style = extended ? ((const DWORD*)data)[3] : ((const DWORD*)data)[0];
-    if ((style & DS_SETFONT) == 0)
+    WORD word;
+    memcpy(&word, data + offset, sizeof word);
+    return word;
+}
+
+// Steps over a string of the template; false where it runs past the end.
+bool SkipString(const BYTE* data, size_t size, size_t* offset)
+{
+    for (; *offset + sizeof(WORD) <= size; *offset += sizeof(WORD))
+        if (WordAt(data, *offset) == 0) {
+            *offset += sizeof(WORD);
+            return true;
+        }
+    return false;
+}
+
+// A menu or class field: none, a number, or a name.
+bool SkipNameOrNumber(const BYTE* data, size_t size, size_t* offset)
+{
+    if (*offset + sizeof(WORD) > size)
         return false;
-    const WORD* field = (const WORD*)(data + (extended ? EXTENDED_TEMPLATE_HEADER : TEMPLATE_HEADER));
-    field = SkipString(SkipNameOrNumber(SkipNameOrNumber(field)));
-    place->pointSize = (const BYTE*)field - data;
+    WORD first = WordAt(data, *offset);
+    if (first != 0xFFFF) {
+        if (first == 0) {
+            *offset += sizeof(WORD);
+            return true;
+        }
+        return SkipString(data, size, offset);
+    }
+    *offset += 2 * sizeof(WORD);
+    return *offset <= size;
+}
+
+// The places of a template's font fields; false where it has none, or
+// where any of them, or the start of its controls, lies past its end.
+bool FindFontPlace(const BYTE* data, size_t size, FontPlace* place)
+{
+    if (size < TEMPLATE_HEADER)
+        return false;
+    bool extended = WordAt(data, 2) == 0xFFFF;
+    size_t header = extended ? EXTENDED_TEMPLATE_HEADER : TEMPLATE_HEADER;
+    DWORD style;
+    memcpy(&style, data + (extended ? 12 : 0), sizeof style);
+    if (size < header || (style & DS_SETFONT) == 0)
+        return false;
+    size_t offset = header;
+    if (!SkipNameOrNumber(data, size, &offset) || !SkipNameOrNumber(data, size, &offset) ||
+        !SkipString(data, size, &offset))
+        return false;
+    place->pointSize = offset;
     // The extended template's weight, italic flag and character set.
-    field += extended ? 3 : 1;
-    place->face = (const BYTE*)field - data;
-    place->faceEnd = (const BYTE*)SkipString(field) - data;
-    place->items = AlignToDword(place->faceEnd);
-    return true;
+    offset += (extended ? 3 : 1) * sizeof(WORD);
+    place->face = offset;
+    if (!SkipString(data, size, &offset))
+        return false;
+    place->faceEnd = offset;
+    place->items = AlignToDword(offset);
+    return place->items <= size;
 }
 
 const BYTE* LoadTemplate(HINSTANCE instance, int templateId, DWORD* size)
@@ -69,7 +97,10 @@ const BYTE* LoadTemplate(HINSTANCE instance, int templateId, DWORD* size)
     HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(templateId), (LPCSTR)RT_DIALOG);
     HGLOBAL loaded = resource != NULL ? LoadResource(instance, resource) : NULL;
     *size = resource != NULL ? SizeofResource(instance, resource) : 0;
-    return loaded != NULL ? (const BYTE*)LockResource(loaded) : NULL;
+    const BYTE* data = loaded != NULL ? (const BYTE*)LockResource(loaded) : NULL;
+    if (data == NULL)
+        *size = 0;
+    return data;
 }
 
 int PixelHeight(int pointSize, int dpi)
@@ -120,11 +151,12 @@ bool HasTrueTypeFace(const WCHAR* face)
     return found;
 }
 
+// The fields lie within the template: FindFontPlace found them there.
 void ReadFont(const BYTE* data, const FontPlace& place, DialogFont* font)
 {
-    bool extended = ((const WORD*)data)[1] == 0xFFFF;
-    font->pointSize = *(const WORD*)(data + place.pointSize);
-    font->weight = extended ? *(const WORD*)(data + place.pointSize + 2) : FW_NORMAL;
+    bool extended = WordAt(data, 2) == 0xFFFF;
+    font->pointSize = WordAt(data, place.pointSize);
+    font->weight = extended ? WordAt(data, place.pointSize + 2) : FW_NORMAL;
     lstrcpynW(font->face, (const WCHAR*)(data + place.face), LF_FACESIZE);
 }
 
@@ -135,7 +167,7 @@ bool ReadTemplateFont(HINSTANCE instance, int templateId, DialogFont* font)
     DWORD size = 0;
     const BYTE* data = LoadTemplate(instance, templateId, &size);
     FontPlace place;
-    if (data == NULL || !FindFontPlace(data, &place) || place.faceEnd > size)
+    if (data == NULL || !FindFontPlace(data, size, &place))
         return false;
     ReadFont(data, place, font);
     return true;
@@ -153,20 +185,16 @@ void ChooseDialogFace(const DialogFont& font, int dpi, WCHAR face[LF_FACESIZE])
 
 // Everything before the face and everything from the controls on are
 // copied as they are; the controls keep their alignment.
-const DLGTEMPLATE* DialogTemplateAt(HINSTANCE instance, int templateId, int dpi)
+const DLGTEMPLATE* TemplateWithFace(const BYTE* data, size_t size, const WCHAR* face)
 {
-    DWORD size = 0;
-    const BYTE* data = LoadTemplate(instance, templateId, &size);
-    DialogFont font;
     FontPlace place;
-    if (data == NULL || !FindFontPlace(data, &place) || place.faceEnd > size)
+    if (data == NULL || !FindFontPlace(data, size, &place))
         return (const DLGTEMPLATE*)data;
-    ReadFont(data, place, &font);
-    WCHAR face[LF_FACESIZE];
-    ChooseDialogFace(font, dpi, face);
     size_t faceBytes = (lstrlenW(face) + 1) * sizeof(WCHAR);
     size_t items = AlignToDword(place.face + faceBytes);
-    if (lstrcmpW(face, font.face) == 0 || items + (size - place.items) > MAX_TEMPLATE_SIZE)
+    size_t controls = size - place.items;
+    if (lstrcmpW(face, (const WCHAR*)(data + place.face)) == 0 ||
+        items + controls > MAX_TEMPLATE_SIZE)
         return (const DLGTEMPLATE*)data;
     if (g_templateCopy == NULL)
         g_templateCopy = (BYTE*)HeapAlloc(GetProcessHeap(), 0, MAX_TEMPLATE_SIZE);
@@ -176,8 +204,20 @@ const DLGTEMPLATE* DialogTemplateAt(HINSTANCE instance, int templateId, int dpi)
     memset(copy, 0, MAX_TEMPLATE_SIZE);
     memcpy(copy, data, place.face);
     memcpy(copy + place.face, face, faceBytes);
-    memcpy(copy + items, data + place.items, size - place.items);
+    memcpy(copy + items, data + place.items, controls);
     return (const DLGTEMPLATE*)copy;
+}
+
+const DLGTEMPLATE* DialogTemplateAt(HINSTANCE instance, int templateId, int dpi)
+{
+    DWORD size = 0;
+    const BYTE* data = LoadTemplate(instance, templateId, &size);
+    DialogFont font;
+    if (!ReadTemplateFont(instance, templateId, &font))
+        return (const DLGTEMPLATE*)data;
+    WCHAR face[LF_FACESIZE];
+    ChooseDialogFace(font, dpi, face);
+    return TemplateWithFace(data, size, face);
 }
 
 HFONT MakeDialogFont(const DialogFont& font, int dpi)

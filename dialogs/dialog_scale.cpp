@@ -1,7 +1,7 @@
 #include "dialogs/dialog_scale.h"
 
 #include "app/system_dlls.h"
-#include "dialogs/dialog_fit.h"
+#include "dialogs/dialog_record.h"
 #include "dialogs/dialog_font.h"
 #include "display/metrics.h"
 
@@ -64,7 +64,7 @@ void SetControlsFont(HWND dialog, HFONT font)
 
 } // namespace
 
-void RecordDialogScale(HWND dialog, int templateId)
+void RecordDialogScale(HWND dialog, int templateId, int dpi)
 {
     DialogScale* scale = FindDialogRecord(g_scales, NULL);
     if (scale == NULL)
@@ -73,7 +73,8 @@ void RecordDialogScale(HWND dialog, int templateId)
     if (!ReadTemplateFont(instance, templateId, &scale->templateFont))
         return;
     scale->dialog = dialog;
-    scale->firstDpi = scale->dpi = scale->fontDpi = WindowDpi(dialog);
+    scale->firstDpi = scale->fontDpi = WindowDpi(dialog);
+    scale->dpi = dpi;
     scale->baseUnits = BaseUnitsOf((HFONT)SendMessageA(dialog, WM_GETFONT, 0, 0));
     scale->madeFont = NULL;
     TurnOffSystemRescaling(dialog);
@@ -128,24 +129,6 @@ int DialogDpi(HWND dialog)
 {
     const DialogScale* scale = FindDialogRecord(g_scales, dialog);
     return scale != NULL ? scale->fontDpi : WindowDpi(dialog);
-}
-
-void KeepDialogInWorkArea(HWND dialog)
-{
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor))
-        return;
-    const RECT& work = monitor.rcWork;
-    RECT window;
-    GetWindowRect(dialog, &window);
-    int dx = window.right > work.right ? work.right - window.right : 0;
-    int dy = window.bottom > work.bottom ? work.bottom - window.bottom : 0;
-    dx = window.left + dx < work.left ? work.left - window.left : dx;
-    dy = window.top + dy < work.top ? work.top - window.top : dy;
-    if (dx != 0 || dy != 0)
-        SetWindowPos(dialog, NULL, window.left + dx, window.top + dy, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Runs once the controls are gone, so the font made for them is free.

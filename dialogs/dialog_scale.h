@@ -5,8 +5,14 @@
 
 #include <windows.h>
 
-// Starts keeping the scale of a dialog just made from its template.
-void RecordDialogScale(HWND dialog, int templateId);
+// Posted by a dialog to itself when its DPI changed, so that it is laid out
+// anew once the change is done.
+const UINT WM_REFIT_DIALOG = WM_APP + 1;
+
+// Starts keeping the scale of a dialog just made from its template, to be
+// laid out for the DPI given: the dialog manager may have made it at
+// another.
+void RecordDialogScale(HWND dialog, int templateId, int dpi);
 // WM_DPICHANGED: the dialog moves to the place Windows suggests and is
 // laid out for the new DPI once the message is done (WM_REFIT_DIALOG).
 void HandleDialogDpiChange(HWND dialog, WPARAM wParam, LPARAM lParam);
@@ -17,8 +23,5 @@ bool UpdateDialogFont(HWND dialog);
 void MapDialogUnits(HWND dialog, RECT* rect);
 // The DPI the dialog is laid out for.
 int DialogDpi(HWND dialog);
-// Moves a dialog that leaves its monitor's work area just enough to lie
-// inside it.
-void KeepDialogInWorkArea(HWND dialog);
 // Drops the record of a dialog being destroyed, and the font made for it.
 void ForgetDialogScale(HWND dialog);

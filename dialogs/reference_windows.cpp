@@ -1,8 +1,7 @@
 #include "dialogs/reference_windows.h"
 
-#include "dialogs/dialog_fit.h"
 #include "dialogs/dialog_font.h"
-#include "dialogs/dialog_scale.h"
+#include "dialogs/scaled_dialog.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "resources/resource.h"
@@ -30,25 +29,14 @@ INT_PTR CloseOnOkOrCancel(HWND& handle, HWND dialog, WPARAM wParam)
     return TRUE;
 }
 
-// The controls are fitted to their texts when the window is made, and
-// again in the font of a new DPI.
-void RescaleReferenceWindow(HWND dialog)
-{
-    UpdateDialogFont(dialog);
-    RefitDialogToTexts(dialog);
-}
-
 INT_PTR HandleReferenceMessage(HWND& handle, HWND dialog, UINT message, WPARAM wParam,
                                LPARAM lParam, int templateId)
 {
     switch (message) {
-    case WM_INITDIALOG: FitDialogToTexts(dialog, templateId); return TRUE;
+    case WM_INITDIALOG: StartScaledDialog(dialog, templateId, NULL); return TRUE;
     case WM_COMMAND: return CloseOnOkOrCancel(handle, dialog, wParam);
-    case WM_DPICHANGED: HandleDialogDpiChange(dialog, wParam, lParam); return TRUE;
-    case WM_REFIT_DIALOG: RescaleReferenceWindow(dialog); return TRUE;
-    case WM_NCDESTROY: ForgetDialogLayout(dialog); return FALSE;
     }
-    return FALSE;
+    return HandleScaledDialogMessage(dialog, message, wParam, lParam, NULL);
 }
 
 } // namespace

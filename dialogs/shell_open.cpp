@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "dialogs/about.h"
+#include "dialogs/shell_open.h"
 
 // The request's result is not examined: a missing browser or mail program
 // simply leaves the About box open.

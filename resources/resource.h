@@ -42,14 +42,16 @@
 #define LOGO_PLACE          17, 23, 24, 24
 #define DIVIDER_PLACE       17, 56, 280, 5
 
-// Bitmaps, each drawn at its base size and again at BITMAP_LARGE_SCALE
-// times it (tools/make_images.py reads the sizes and the scale from here).
-// A picture shows the larger drawing only where it fits the control's
-// template rectangle at the dialog's scale.
+// Bitmaps, each drawn at its base size, at 3/2 of it (MEDIUM) and at
+// BITMAP_LARGE_SCALE times it (tools/make_images.py reads the sizes and the
+// scale from here). A picture shows the largest drawing whose scale is at
+// most the dialog's.
 #define IDB_LOGO            132
 #define IDB_DIVIDER         134
 #define IDB_LOGO_LARGE      136
 #define IDB_DIVIDER_LARGE   137
+#define IDB_LOGO_MEDIUM     138
+#define IDB_DIVIDER_MEDIUM  139
 #define BITMAP_LARGE_SCALE  2
 #define LOGO_SIZE           48
 #define DIVIDER_WIDTH       560

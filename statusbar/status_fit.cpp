@@ -134,7 +134,7 @@ TextRoom MeasureTextRoom(HFONT font, int fontHeight)
 
 // Every value of every field is tried, so the readout of that value is the
 // widest there is whichever digit the font draws widest.
-uint64_t WidestPciValue(TextWidthFunction textWidth, const void* font)
+uint64_t WidestPciValue(TextWidthFunction textWidth, const void* dc)
 {
     uint64_t value = 0;
     for (const PciField& field : PCI_FIELDS) {
@@ -143,7 +143,7 @@ uint64_t WidestPciValue(TextWidthFunction textWidth, const void* font)
         for (unsigned candidate = 0; candidate < field.count; candidate++) {
             char digits[8];
             snprintf(digits, sizeof digits, "%0*X", field.digits, candidate);
-            int width = textWidth(digits, font);
+            int width = textWidth(digits, dc);
             if (width > widestWidth) {
                 widest = candidate;
                 widestWidth = width;

@@ -7,8 +7,8 @@
 
 #include <stdint.h>
 
-// The width of a text, in a font the caller knows.
-typedef int (*TextWidthFunction)(const char* text, const void* font);
+// The width of a text, drawn on a device context the caller knows.
+typedef int (*TextWidthFunction)(const char* text, const void* dc);
 
 // Widens the part edges where the widest texts need it and records the
 // client width the bar's texts need.
@@ -18,4 +18,4 @@ void FitStatusPartsToTexts(HWND statusBar);
 int StatusTextsWidth();
 // The value whose PCI readout is widest: every field takes the value whose
 // digits are widest.
-uint64_t WidestPciValue(TextWidthFunction textWidth, const void* font);
+uint64_t WidestPciValue(TextWidthFunction textWidth, const void* dc);

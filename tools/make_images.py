@@ -5,27 +5,29 @@ resources/art, so every picture in the program has a readable source.
     make_images.py icon OUT.ico MAP.txt [MAP.txt ...]   one image per map
     make_images.py png OUT.png SCALE MAP.txt   the map as a PNG, each pixel
                                                a SCALE x SCALE square
-    make_images.py logo OUT.bmp [large]     the About box picture, 8 bits
-    make_images.py divider OUT.bmp [large]  the About box rule, 4 bits
+    make_images.py logo OUT.bmp [large|N/D]     the About box picture, 8 bits
+    make_images.py divider OUT.bmp [large|N/D]  the About box rule, 4 bits
 
 The bitmaps are run-length encoded (RLE8 for 8 bits, RLE4 for 4): their
 drawings are long runs of one colour.
 
 The bitmaps' base sizes and the larger scale are those of
 resources/resource.h (LOGO_SIZE, DIVIDER_WIDTH, DIVIDER_HEIGHT and
-BITMAP_LARGE_SCALE); "large" draws them at that scale, for picture controls
-that are at least that much larger (the larger logo in 4 bits: its ten
-colours fit).
+BITMAP_LARGE_SCALE); "large" draws them at that scale and a fraction such
+as 3/2 at that one, every size rounded up, for dialogs at least that much
+larger (a larger logo in 4 bits: its ten colours fit).
 
 A map has one character per pixel; '#' lines are comments. The characters
 name colours of the standard 16-colour palette; '.' is transparent. The
 two bitmaps are drawn here from rectangles and circles.
 """
+import math
 import os
 import re
 import struct
 import sys
 import zlib
+from fractions import Fraction
 
 PALETTE16 = [
     (0x00, 0x00, 0x00), (0x80, 0x00, 0x00), (0x00, 0x80, 0x00), (0x80, 0x80, 0x00),
@@ -143,8 +145,13 @@ def write_bitmap(out, pixels, bits, colours):
 
 
 # Drawings give their coordinates at the base size; SCALE multiplies them,
-# so a larger bitmap is drawn anew rather than stretched.
-SCALE = 1
+# so a larger bitmap is drawn anew rather than stretched. A coordinate at a
+# fractional scale rounds up, so edges and sizes round alike.
+SCALE = Fraction(1)
+
+
+def px(value):
+    return math.ceil(value * SCALE)
 
 
 def resource_numbers():
@@ -159,17 +166,18 @@ SIZES = resource_numbers()
 
 
 def canvas(width, height, index):
-    return [[index] * (width * SCALE) for _ in range(height * SCALE)]
+    return [[index] * px(width) for _ in range(px(height))]
 
 
 def fill(pixels, left, top, right, bottom, index):
-    for y in range(top * SCALE, bottom * SCALE):
-        for x in range(left * SCALE, right * SCALE):
+    for y in range(px(top), px(bottom)):
+        for x in range(px(left), px(right)):
             pixels[y][x] = index
 
 
 def disc(pixels, cx, cy, radius, index):
-    cx, cy, radius = (cx * 2 + 1) * SCALE // 2, (cy * 2 + 1) * SCALE // 2, radius * SCALE
+    cx, cy = math.floor((cx * 2 + 1) * SCALE / 2), math.floor((cy * 2 + 1) * SCALE / 2)
+    radius = math.floor(radius * SCALE)
     for y in range(cy - radius, cy + radius + 1):
         for x in range(cx - radius, cx + radius + 1):
             if (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius:
@@ -226,9 +234,12 @@ def draw_divider():
 
 def main(argv):
     global SCALE
-    if len(argv) == 4 and argv[1] in ('logo', 'divider') and argv[3] == 'large':
-        argv.pop()
-        SCALE = SIZES['BITMAP_LARGE_SCALE']
+    if len(argv) == 4 and argv[1] in ('logo', 'divider'):
+        scale = argv.pop()
+        large = scale == 'large'
+        if not large and not re.fullmatch(r'[1-9]\d*/[1-9]\d*', scale):
+            sys.exit(__doc__)
+        SCALE = Fraction(SIZES['BITMAP_LARGE_SCALE']) if large else Fraction(scale)
     if len(argv) >= 4 and argv[1] == 'icon':
         write_icon(argv[2], argv[3:])
     elif len(argv) == 5 and argv[1] == 'png' and argv[3].isdigit():

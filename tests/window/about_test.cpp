@@ -1,6 +1,7 @@
 // The real About box, run modally from the real command; a thread timer
 // inspects it from inside its own message loop and then closes it.
 #include "calculator.h"
+#include "canvas.h"
 #include "colour_scheme.h"
 #include "reader.h"
 
@@ -17,7 +18,19 @@ namespace {
 typedef void (*Inspection)(HWND dialog);
 Inspection g_inspection;
 HWND g_seenDialog;
+// Set when the box was still open a while after its inspection, and the
+// test closed it.
+bool g_leftOpen;
+UINT_PTR g_watchdog;
 std::vector<HGDIOBJ> g_createdObjects;
+
+void CALLBACK CloseIfStillOpen(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(NULL, timer);
+    g_leftOpen = IsWindow(g_seenDialog) != 0;
+    if (g_leftOpen)
+        EndDialog(g_seenDialog, IDCANCEL);
+}
 
 void CALLBACK InspectWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
 {
@@ -28,15 +41,20 @@ void CALLBACK InspectWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
     KillTimer(NULL, timer);
     g_seenDialog = dialog;
     g_inspection(dialog);
+    g_watchdog = SetTimer(NULL, 0, 1000, CloseIfStillOpen);
 }
 
-// Opens the box through CMD_ABOUT and returns once it has closed.
-void RunAboutBox(Inspection inspection)
+// Opens the box through CMD_ABOUT and returns once it has closed; true
+// when the inspection closed it, false when the test had to.
+bool RunAboutBox(Inspection inspection)
 {
     g_inspection = inspection;
     g_seenDialog = NULL;
+    g_leftOpen = false;
     SetTimer(NULL, 0, 20, InspectWhenOpen);
     SendCommand(CMD_ABOUT);
+    KillTimer(NULL, g_watchdog);
+    return g_seenDialog != NULL && !g_leftOpen;
 }
 
 HWND Link(HWND dialog, int id) { return GetDlgItem(dialog, id); }
@@ -71,6 +89,9 @@ void RememberObjects(HWND dialog)
         g_createdObjects.push_back((HGDIOBJ)AskStaticColours(dialog, Link(dialog, id)).brush);
     for (int id : {IDC_LINK_WEB, IDC_LINK_MAIL})
         g_createdObjects.push_back((HGDIOBJ)SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0));
+    for (int id : {IDC_LOGO, IDC_DIVIDER})
+        g_createdObjects.push_back(
+            (HGDIOBJ)SendDlgItemMessageA(dialog, id, STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
 void Close(HWND dialog, WPARAM command)
@@ -93,7 +114,7 @@ typedef CalculatorTest AboutBox;
 
 TEST_F(AboutBox, ShowsVersionAndBlueUnderlinedLinks)
 {
-    RunAboutBox([](HWND dialog) {
+    bool closed = RunAboutBox([](HWND dialog) {
         char text[200];
         GetDlgItemTextA(dialog, IDC_VERSION_TEXT, text, sizeof text);
         EXPECT_STREQ(text, "Version 0.04.00 - Beta\nBuilt on Feb 22, 2006");
@@ -120,25 +141,26 @@ TEST_F(AboutBox, ShowsVersionAndBlueUnderlinedLinks)
         EXPECT_EQ(BrushColour(background), RGB(255, 255, 255));
         Close(dialog, IDOK);
     });
-    EXPECT_NE(g_seenDialog, (HWND)NULL);
-    EXPECT_FALSE(IsWindow(g_seenDialog));
+    EXPECT_TRUE(closed) << "OK left the box open";
 }
 
-// White on black, then, while the box is open, black on a light grey:
-// each time the box's brushes take the scheme, and the links a colour
-// that reads on it.
+// White on black with cyan links, then, while the box is open, black on a
+// light grey: each time the box's brushes take the scheme, and the links a
+// colour that reads on it (the scheme's link colour where blue does not).
 TEST_F(AboutBox, TakesTheUsersColours)
 {
-    ColourScheme scheme(RGB(0, 0, 0), RGB(255, 255, 255));
+    ColourScheme scheme({{COLOR_WINDOW, RGB(0, 0, 0)},
+                         {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+                         {COLOR_HOTLIGHT, RGB(0, 255, 255)}});
     RunAboutBox([](HWND dialog) {
         StaticColours plain = AskStaticColours(dialog, Link(dialog, IDC_VERSION_TEXT));
         EXPECT_EQ(plain.text, RGB(255, 255, 255));
         EXPECT_EQ(BrushColour(plain.brush), RGB(0, 0, 0));
         StaticColours link = AskStaticColours(dialog, Link(dialog, IDC_LINK_WEB));
         EXPECT_EQ(BrushColour(link.brush), RGB(0, 0, 0));
-        EXPECT_NE(link.text, RGB(0, 0, 255)) << "pure blue does not read on black";
+        EXPECT_EQ(link.text, RGB(0, 255, 255)) << "pure blue does not read on black";
 
-        ColourScheme light(RGB(200, 200, 200), RGB(0, 0, 0));
+        ColourScheme light({{COLOR_WINDOW, RGB(200, 200, 200)}, {COLOR_WINDOWTEXT, RGB(0, 0, 0)}});
         SendMessageA(dialog, WM_SYSCOLORCHANGE, 0, 0);
         link = AskStaticColours(dialog, Link(dialog, IDC_LINK_MAIL));
         EXPECT_EQ(BrushColour(link.brush), RGB(200, 200, 200));
@@ -167,8 +189,9 @@ TEST(LinkColour, ReadsOnEveryScheme)
 std::vector<IAccessible*> g_linkObjects;
 
 // To a reader each link is a link named by its text, whose value is the
-// address it opens and whose default action opens it once. The objects
-// outlive the box only as dead objects.
+// address it opens, placed where the link is on the screen, and whose
+// default action opens it once the reader's call has returned. The
+// objects outlive the box only as dead objects.
 void ExpectReadersKnowTheLinks(HWND dialog)
 {
     struct Case { int id; const char* name; std::string value; };
@@ -197,51 +220,89 @@ void ExpectReadersKnowTheLinks(HWND dialog)
                   c.name + ("|" + c.value) + "|Jump");
         EXPECT_EQ(state.lVal, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_LINKED);
         EXPECT_EQ(focusedState.lVal, state.lVal | STATE_SYSTEM_FOCUSED);
+        RECT window;
+        GetWindowRect(Link(dialog, c.id), &window);
+        LONG left = 0, top = 0, width = 0, height = 0;
+        link->accLocation(&left, &top, &width, &height, self);
+        EXPECT_EQ(std::vector<LONG>({left, top, width, height}),
+                  std::vector<LONG>({window.left, window.top, window.right - window.left,
+                                     window.bottom - window.top}))
+            << c.name;
+        size_t opened = g_shellRequests.size();
         EXPECT_EQ(link->accDoDefaultAction(self), S_OK);
+        EXPECT_EQ(g_shellRequests.size(), opened) << "opened within the reader's call";
+        PumpDialog(dialog);
+        EXPECT_EQ(g_shellRequests.size(), opened + 1) << c.name;
     }
+}
+
+bool g_cuesHidden;
+WNDPROC g_webLinkProc;
+
+LRESULT CALLBACK AnswerCueState(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_QUERYUISTATE)
+        return g_cuesHidden ? UISF_HIDEFOCUS : 0;
+    return CallWindowProcA(g_webLinkProc, link, message, wParam, lParam);
 }
 
 // Readers open each link once (above). From OK, Tab leads to the web link,
 // the mail link and OK again; Enter and Space open the focused link's
 // address once, a held Enter no more, and the box stays open until Enter
-// on OK.
+// on OK. The web link shows its focus ring on the screen while it has the
+// focus and the keyboard cues show, and loses it with either.
 TEST_F(AboutBox, KeyboardAndReadersReachEachLink)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
     g_shellRequests.clear();
     g_linkObjects.clear();
     LONG liveBefore = CountLiveAccessibleObjects();
-    RunAboutBox([](HWND dialog) {
+    bool closed = RunAboutBox([](HWND dialog) {
         const LPARAM REPEAT = 1 << 30, UP = (LPARAM)0xC0000000;
-        struct Step { WPARAM key; UINT message; LPARAM flags; int focus; size_t opened; };
+        // The keyboard cues hidden and shown as the system tells each control
+        // (Wine keeps no cue state, so the link is answered as Windows would).
+        const WPARAM HIDE_CUES = MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS);
+        const WPARAM SHOW_CUES = MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS);
+        struct Step { WPARAM key; UINT message; LPARAM flags; int focus; size_t opened; bool ring; };
         const Step steps[] = {
-            {VK_TAB, WM_KEYDOWN, 0, IDC_LINK_WEB, 2},
-            {VK_RETURN, WM_KEYDOWN, 0, IDC_LINK_WEB, 3},
-            {VK_RETURN, WM_KEYDOWN, REPEAT, IDC_LINK_WEB, 3},
-            {VK_SPACE, WM_KEYDOWN, 0, IDC_LINK_WEB, 3},
-            {VK_SPACE, WM_KEYUP, UP, IDC_LINK_WEB, 4},
-            {VK_TAB, WM_KEYDOWN, 0, IDC_LINK_MAIL, 4},
-            {VK_SPACE, WM_KEYDOWN, 0, IDC_LINK_MAIL, 4},
-            {VK_SPACE, WM_KEYUP, UP, IDC_LINK_MAIL, 5},
-            {VK_RETURN, WM_KEYDOWN, 0, IDC_LINK_MAIL, 6},
-            {VK_TAB, WM_KEYDOWN, 0, IDOK, 6},
+            {VK_TAB, WM_KEYDOWN, 0, IDC_LINK_WEB, 2, true},
+            {HIDE_CUES, WM_UPDATEUISTATE, 0, IDC_LINK_WEB, 2, false},
+            {SHOW_CUES, WM_UPDATEUISTATE, 0, IDC_LINK_WEB, 2, true},
+            {VK_RETURN, WM_KEYDOWN, 0, IDC_LINK_WEB, 3, true},
+            {VK_RETURN, WM_KEYDOWN, REPEAT, IDC_LINK_WEB, 3, true},
+            {VK_SPACE, WM_KEYDOWN, 0, IDC_LINK_WEB, 3, true},
+            {VK_SPACE, WM_KEYUP, UP, IDC_LINK_WEB, 4, true},
+            {VK_TAB, WM_KEYDOWN, 0, IDC_LINK_MAIL, 4, false},
+            {VK_SPACE, WM_KEYDOWN, 0, IDC_LINK_MAIL, 4, false},
+            {VK_SPACE, WM_KEYUP, UP, IDC_LINK_MAIL, 5, false},
+            {VK_RETURN, WM_KEYDOWN, 0, IDC_LINK_MAIL, 6, false},
+            {VK_TAB, WM_KEYDOWN, 0, IDOK, 6, false},
         };
         HWND ok = GetDlgItem(dialog, IDOK);
         EXPECT_EQ(GetFocus(), ok);
+        g_webLinkProc = (WNDPROC)SetWindowLongPtrA(Link(dialog, IDC_LINK_WEB), GWLP_WNDPROC,
+                                                   (LONG_PTR)AnswerCueState);
         ExpectReadersKnowTheLinks(dialog);
         SetFocus(ok);
-        SendMessageA(dialog, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        SendMessageA(dialog, WM_CHANGEUISTATE, SHOW_CUES, 0);
+        PumpDialog(dialog);
+        const std::vector<COLORREF> unfocused = ScreenPixels(Link(dialog, IDC_LINK_WEB));
         for (const Step& step : steps) {
-            PostMessageA(GetFocus(), step.message, step.key, step.flags | 1);
+            if (step.message == WM_UPDATEUISTATE)
+                g_cuesHidden = LOWORD(step.key) == UIS_SET;
+            LPARAM repeats = step.message == WM_UPDATEUISTATE ? 0 : 1;
+            PostMessageA(GetFocus(), step.message, step.key, step.flags | repeats);
             PumpDialog(dialog);
             EXPECT_EQ(GetDlgCtrlID(GetFocus()), step.focus) << "key " << step.key;
             EXPECT_EQ(g_shellRequests.size(), step.opened) << "key " << step.key;
+            EXPECT_EQ(ScreenPixels(Link(dialog, IDC_LINK_WEB)) != unfocused, step.ring)
+                << "focus ring after key " << step.key;
         }
         EXPECT_TRUE(IsWindowVisible(dialog));
         PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
         PumpDialog(dialog);
     });
-    EXPECT_FALSE(IsWindow(g_seenDialog));
+    EXPECT_TRUE(closed) << "Enter on OK left the box open";
     for (IAccessible* link : g_linkObjects) {
         BSTR name = NULL;
         EXPECT_EQ(link->get_accName(Child(CHILDID_SELF), &name), E_FAIL) << "a closed box's link";
@@ -286,14 +347,72 @@ TEST_F(AboutBox, HandCursorOverTheLinksOnly)
     });
 }
 
+// Esc closes the box from OK, from a link, and after a reader's action.
 TEST_F(AboutBox, EscapeKeyClosesTheBox)
 {
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    struct Case { int focus; bool readerJumps; };
+    static const Case cases[] = {{IDOK, false}, {IDC_LINK_MAIL, false}, {IDC_LINK_WEB, true}};
+    static const Case* current;
+    for (const Case& c : cases) {
+        current = &c;
+        bool closed = RunAboutBox([](HWND dialog) {
+            HWND focus = Link(dialog, current->focus);
+            SetFocus(focus);
+            IAccessible* link = NULL;
+            if (current->readerJumps &&
+                AccessibleObjectFromWindow(focus, OBJID_CLIENT, __uuidof(IAccessible),
+                                           (void**)&link) == S_OK) {
+                link->accDoDefaultAction(Child(CHILDID_SELF));
+                link->Release();
+            }
+            PumpDialog(dialog);
+            PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+        });
+        EXPECT_TRUE(closed) << "Esc with the focus on control " << c.focus;
+    }
+}
+
+// A reader that asks for a link's object while the link is being destroyed
+// gets one that is cut loose with it, and the next box's links are links.
+WNDPROC g_linkProcs[2];
+
+LRESULT CALLBACK AskLateForObject(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC previous = g_linkProcs[GetDlgCtrlID(link) == IDC_LINK_MAIL];
+    LRESULT result = CallWindowProcA(previous, link, message, wParam, lParam);
+    IAccessible* object = NULL;
+    if (message == WM_DESTROY &&
+        AccessibleObjectFromWindow(link, OBJID_CLIENT, __uuidof(IAccessible), (void**)&object) ==
+            S_OK)
+        object->Release();
+    return result;
+}
+
+TEST_F(AboutBox, ALateReaderLeavesNoObjectBehind)
+{
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    LONG liveBefore = CountLiveAccessibleObjects();
     RunAboutBox([](HWND dialog) {
-        HWND focus = GetFocus();
-        EXPECT_EQ(focus, GetDlgItem(dialog, IDOK));
-        PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+        for (int id : {IDC_LINK_WEB, IDC_LINK_MAIL})
+            g_linkProcs[id == IDC_LINK_MAIL] = (WNDPROC)SetWindowLongPtrA(
+                Link(dialog, id), GWLP_WNDPROC, (LONG_PTR)AskLateForObject);
+        Close(dialog, IDOK);
     });
-    EXPECT_FALSE(IsWindow(g_seenDialog));
+    EXPECT_EQ(CountLiveAccessibleObjects(), liveBefore);
+    RunAboutBox([](HWND dialog) {
+        for (int id : {IDC_LINK_WEB, IDC_LINK_MAIL}) {
+            IAccessible* link = NULL;
+            VARIANT role = {};
+            ASSERT_EQ(AccessibleObjectFromWindow(Link(dialog, id), OBJID_CLIENT,
+                                                 __uuidof(IAccessible), (void**)&link),
+                      S_OK);
+            link->get_accRole(Child(CHILDID_SELF), &role);
+            link->Release();
+            EXPECT_EQ(role.lVal, ROLE_SYSTEM_LINK) << "link " << id;
+        }
+        Close(dialog, IDOK);
+    });
 }
 
 TEST_F(AboutBox, EveryOpeningReleasesWhatItCreated)
@@ -305,7 +424,7 @@ TEST_F(AboutBox, EveryOpeningReleasesWhatItCreated)
             Close(dialog, IDOK);
         });
     }
-    ASSERT_EQ(g_createdObjects.size(), 30u * 5);
+    ASSERT_EQ(g_createdObjects.size(), 30u * 7);
     for (size_t i = 0; i < g_createdObjects.size(); i++)
         EXPECT_EQ(GetObjectType(g_createdObjects[i]), 0u) << "object " << i << " still exists";
 }

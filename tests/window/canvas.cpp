@@ -59,3 +59,17 @@ std::vector<COLORREF> ReadPixels(const Canvas& canvas, int width, int height)
         pixel = RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));
     return pixels;
 }
+
+std::vector<COLORREF> ScreenPixels(HWND window)
+{
+    RedrawWindow(window, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client;
+    GetClientRect(window, &client);
+    Canvas canvas = NewCanvas(client.right, client.bottom);
+    HDC screen = GetDC(window);
+    BitBlt(canvas.dc, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    ReleaseDC(window, screen);
+    std::vector<COLORREF> pixels = ReadPixels(canvas, client.right, client.bottom);
+    FreeCanvas(canvas);
+    return pixels;
+}

@@ -6,7 +6,8 @@
 
 namespace {
 
-const int ELEMENTS[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+const int ELEMENTS[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT, COLOR_HOTLIGHT};
+const int ELEMENT_COUNT = 4;
 
 // The scheme's own colour of an element, as the prefix's registry keeps
 // it; SetSysColors changes only the running session's.
@@ -30,8 +31,9 @@ public:
     {
         const COLORREF colours[] = {RegistryColour("Window", RGB(255, 255, 255)),
                                     RegistryColour("WindowText", RGB(0, 0, 0)),
-                                    RegistryColour("ButtonText", RGB(0, 0, 0))};
-        SetSysColors(3, ELEMENTS, colours);
+                                    RegistryColour("ButtonText", RGB(0, 0, 0)),
+                                    RegistryColour("HotTrackingColor", RGB(0, 0, 128))};
+        SetSysColors(ELEMENT_COUNT, ELEMENTS, colours);
     }
 };
 
@@ -40,20 +42,15 @@ testing::Environment* const SCHEME_AT_START =
 
 } // namespace
 
-ColourScheme::ColourScheme(COLORREF window, COLORREF text) : ColourScheme(COLOR_WINDOW, window)
+ColourScheme::ColourScheme(std::initializer_list<SchemeColour> colours)
 {
-    const int element = COLOR_WINDOWTEXT;
-    SetSysColors(1, &element, &text);
-}
-
-ColourScheme::ColourScheme(int element, COLORREF colour)
-{
-    for (int i = 0; i < 3; i++)
+    for (int i = 0; i < ELEMENT_COUNT; i++)
         m_saved[i] = GetSysColor(ELEMENTS[i]);
-    SetSysColors(1, &element, &colour);
+    for (const SchemeColour& colour : colours)
+        SetSysColors(1, &colour.element, &colour.colour);
 }
 
 ColourScheme::~ColourScheme()
 {
-    SetSysColors(3, ELEMENTS, m_saved);
+    SetSysColors(ELEMENT_COUNT, ELEMENTS, m_saved);
 }

@@ -1,17 +1,25 @@
-// The system colours of the window and its text, as a test sets them.
+// The system colours of the window, its text and the like, as a test sets
+// them.
 #pragma once
 
 #include <windows.h>
 
-// Gives the window and its text the colours for its lifetime (a white on
-// black scheme, say), or one element (the window, its text, or the button
-// text) its colour, and puts the colours before it back at its end.
+#include <initializer_list>
+
+// A display element and the colour a test gives it.
+struct SchemeColour {
+    int element;
+    COLORREF colour;
+};
+
+// Gives each element named (COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT
+// or COLOR_HOTLIGHT) its colour for the scheme's lifetime, and puts the
+// colours before it back at its end.
 class ColourScheme {
 public:
-    ColourScheme(COLORREF window, COLORREF text);
-    ColourScheme(int element, COLORREF colour);
+    ColourScheme(std::initializer_list<SchemeColour> colours);
     ~ColourScheme();
 
 private:
-    COLORREF m_saved[3];
+    COLORREF m_saved[4];
 };

@@ -11,6 +11,7 @@
 #include <stdlib.h>
 
 #include "dialogs/dialog_fit.h"
+#include "dialogs/dialog_scale.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "resources/resource.h"
@@ -227,7 +228,6 @@ void ExpectTextsApart(HWND dialog)
 // inside its group box and the dialog.
 void ExpectDialogFits(HWND dialog)
 {
-    ExpectFontKind(dialog);
     ExpectTextsApart(dialog);
     RECT client;
     GetClientRect(dialog, &client);
@@ -257,24 +257,31 @@ void ExpectDialogFits(HWND dialog)
     }
 }
 
-// The About box's pictures as drawn, at the scale of the bitmap each
-// shows (the larger from twice the base DPI on): a point of each drawing
-// in its colour.
-void ExpectPicturesDrawn(HWND dialog)
+// The About box's pictures as drawn, at the scale of the drawing each
+// shows (3/2 of the base size from 144 DPI on, twice it from 192): a
+// point of each drawing in its colour, and a larger drawing whole.
+void ExpectPicturesDrawn(HWND dialog, int dpi)
 {
-    struct Point { int control, baseHeight, x, y; COLORREF colour; };
-    const Point points[] = {{IDC_LOGO, LOGO_SIZE, 30, 12, RGB(0x00, 0xB0, 0xC0)},
-                            {IDC_DIVIDER, DIVIDER_HEIGHT, 100, 7, RGB(0x2F, 0x4F, 0x4F)}};
+    struct Point { int control; SIZE base; int x, y; COLORREF colour; };
+    const Point points[] = {{IDC_LOGO, {LOGO_SIZE, LOGO_SIZE}, 30, 12, RGB(0x00, 0xB0, 0xC0)},
+                            {IDC_DIVIDER, {DIVIDER_WIDTH, DIVIDER_HEIGHT}, 100, 7,
+                             RGB(0x2F, 0x4F, 0x4F)}};
+    int halves = dpi >= BITMAP_LARGE_SCALE * BASE_DPI ? 2 * BITMAP_LARGE_SCALE
+                 : 2 * dpi >= 3 * BASE_DPI            ? 3
+                                                      : 2;
     for (const Point& point : points) {
         HWND picture = GetDlgItem(dialog, point.control);
         if (picture == NULL)
             return;
         RECT rect;
         GetClientRect(picture, &rect);
-        int scale = rect.bottom >= BITMAP_LARGE_SCALE * point.baseHeight ? BITMAP_LARGE_SCALE : 1;
-        EXPECT_TRUE(scale > 1 || WindowDpi(dialog) < BITMAP_LARGE_SCALE * BASE_DPI);
+        if (halves > 2) {
+            EXPECT_EQ(rect.right, (point.base.cx * halves + 1) / 2) << "picture " << point.control;
+            EXPECT_EQ(rect.bottom, (point.base.cy * halves + 1) / 2) << "picture " << point.control;
+        }
         Canvas canvas = PrintIntoCanvas(picture, rect.right, rect.bottom);
-        EXPECT_EQ(GetPixel(canvas.dc, point.x * scale, point.y * scale), point.colour);
+        EXPECT_EQ(GetPixel(canvas.dc, point.x * halves / 2, point.y * halves / 2), point.colour)
+            << "picture " << point.control << " at " << dpi << " DPI";
         FreeCanvas(canvas);
     }
 }
@@ -288,15 +295,20 @@ struct Opened {
     bool checked;
 };
 Opened g_opened;
-// The fonts the controls had at twice the scale: once no control uses
-// them (after the change back, after closing) they must be deleted.
-std::vector<HGDIOBJ> g_scaledFonts;
+// The fonts and the pictures' bitmaps the controls had at each scale: once
+// no control uses them (after a change, after closing) they must be
+// deleted.
+std::vector<HGDIOBJ> g_scaledObjects;
 
-void NoteScaledFonts(HWND dialog)
+void NoteScaledObjects(HWND dialog)
 {
     for (HWND control = GetWindow(dialog, GW_CHILD); control != NULL;
-         control = GetWindow(control, GW_HWNDNEXT))
-        g_scaledFonts.push_back((HGDIOBJ)SendMessageA(control, WM_GETFONT, 0, 0));
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        g_scaledObjects.push_back((HGDIOBJ)SendMessageA(control, WM_GETFONT, 0, 0));
+        HGDIOBJ bitmap = (HGDIOBJ)SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0);
+        if (bitmap != NULL && (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            g_scaledObjects.push_back(bitmap);
+    }
 }
 
 // The template's point size at the DPI, within a tenth, in the font of
@@ -353,16 +365,21 @@ void ChangeDpi(HWND dialog, int dpi, const POINT* at = NULL)
     PumpMessages();
 }
 
+// The dialog opens at the main window's scale, wherever the dialog manager
+// made it.
 void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
 {
     HWND dialog = FindWindowA("#32770", g_opened.title);
     if (dialog == NULL || !IsWindowVisible(dialog))
         return;
     KillTimer(NULL, timer);
+    int dpi = g_metrics.dpi;
+    if (dpi == WindowDpi(dialog))
+        ExpectFontKind(dialog);
     ExpectDialogFits(dialog);
-    ExpectPicturesDrawn(dialog);
-    int dpi = WindowDpi(dialog);
+    ExpectPicturesDrawn(dialog, dpi);
     ExpectCharactersInProportion(dialog, dpi);
+    NoteScaledObjects(dialog);
     std::string opened = LayoutOf(dialog);
     RECT client;
     GetClientRect(dialog, &client);
@@ -370,7 +387,7 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
     EXPECT_GE(client.bottom * 5 * BASE_DPI, g_opened.client96.cy * 4 * dpi) << g_opened.title;
     // A change to the same scale, with a control out of place and the box
     // too small, brings back the fitted layout; so does a change to twice
-    // the scale and back.
+    // the scale and back, where the screen shows what it showed at first.
     SetWindowPos(GetWindow(dialog, GW_CHILD), NULL, 3, 3, 5, 5, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(dialog, NULL, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT work = WorkArea(dialog), window;
@@ -379,13 +396,17 @@ void CALLBACK CheckWhenOpen(HWND, UINT, UINT_PTR timer, DWORD)
     EXPECT_EQ(LayoutOf(dialog), opened) << g_opened.title << ": a change to the same scale";
     GetWindowRect(dialog, &window);
     EXPECT_TRUE(Holds(work, window)) << g_opened.title << " leaves the work area";
+    std::vector<COLORREF> shown = ScreenPixels(dialog);
     ChangeDpi(dialog, 2 * dpi);
     ExpectCharactersInProportion(dialog, 2 * dpi);
-    NoteScaledFonts(dialog);
+    ExpectDialogFits(dialog);
+    ExpectPicturesDrawn(dialog, 2 * dpi);
+    NoteScaledObjects(dialog);
     ChangeDpi(dialog, dpi);
     EXPECT_EQ(LayoutOf(dialog), opened) << g_opened.title << ": twice the scale and back";
+    EXPECT_TRUE(ScreenPixels(dialog) == shown) << g_opened.title << ": stale pixels on screen";
     ChangeDpi(dialog, 2 * dpi);
-    NoteScaledFonts(dialog);
+    NoteScaledObjects(dialog);
     g_opened.checked = true;
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
@@ -408,6 +429,8 @@ struct LargerStatusFont {
 
 typedef CalculatorTest Fit;
 
+// Each dialog at the main window's scale, and again after the main window
+// moved to a screen of twice the base scale.
 TEST_F(Fit, DialogsHoldTheirTexts)
 {
     struct Case { int command; Opened dialog; };
@@ -416,18 +439,26 @@ TEST_F(Fit, DialogsHoldTheirTexts)
         {CMD_HELP, {"Ternwick - Help", 8, {415, 187}, false}},
         {CMD_HISTORY, {"Ternwick - History", 8, {419, 283}, false}},
     };
-    for (const Case& c : cases) {
-        g_opened = c.dialog;
-        SetTimer(NULL, 0, 20, CheckWhenOpen);
-        SendCommand(c.command);
-        for (int wait = 0; wait < 100 && !g_opened.checked; wait++) {
-            PumpMessages();
-            Sleep(20);
+    for (int pass = 0; pass < 2; pass++) {
+        for (const Case& c : cases) {
+            g_opened = c.dialog;
+            SetTimer(NULL, 0, 20, CheckWhenOpen);
+            SendCommand(c.command);
+            for (int wait = 0; wait < 100 && !g_opened.checked; wait++) {
+                PumpMessages();
+                Sleep(20);
+            }
+            EXPECT_TRUE(g_opened.checked) << g_opened.title << " never opened";
+            for (HGDIOBJ object : g_scaledObjects)
+                EXPECT_EQ(GetObjectType(object), 0u) << g_opened.title << ": an object was kept";
+            g_scaledObjects.clear();
         }
-        EXPECT_TRUE(g_opened.checked) << g_opened.title << " never opened";
-        for (HGDIOBJ font : g_scaledFonts)
-            EXPECT_EQ(GetObjectType(font), 0u) << g_opened.title << ": a scaled font was kept";
-        g_scaledFonts.clear();
+        if (g_metrics.dpi != BASE_DPI)
+            break;
+        RECT suggested;
+        GetWindowRect(g_mainWindow, &suggested);
+        SendMessageA(g_mainWindow, WM_DPICHANGED, MAKEWPARAM(2 * BASE_DPI, 2 * BASE_DPI),
+                     (LPARAM)&suggested);
     }
 }
 

@@ -128,7 +128,7 @@ TEST_F(Painting, LabelsStandAtTheLeftOfEachRow)
 // text and the frame, and nothing else but greys blended of the two.
 TEST_F(Painting, RowsTakeTheUsersColours)
 {
-    ColourScheme scheme(RGB(0, 0, 0), RGB(255, 255, 255));
+    ColourScheme scheme({{COLOR_WINDOW, RGB(0, 0, 0)}, {COLOR_WINDOWTEXT, RGB(255, 255, 255)}});
     Canvas canvas = PaintIntoCanvas(CANVAS_WIDTH, CANVAS_HEIGHT);
     std::vector<COLORREF> pixels = ReadPixels(canvas, CANVAS_WIDTH, CANVAS_HEIGHT);
     FreeCanvas(canvas);
@@ -145,7 +145,7 @@ TEST_F(Painting, RowsTakeTheUsersColours)
     // The status bar keeps its own copy of the text colour: a change while
     // the window is open reaches it through the window.
     const COLORREF STATUS_TEXT = RGB(255, 0, 0);
-    ColourScheme statusText(COLOR_BTNTEXT, STATUS_TEXT);
+    ColourScheme statusText({{COLOR_BTNTEXT, STATUS_TEXT}});
     SendMessageA(g_mainWindow, WM_SYSCOLORCHANGE, 0, 0);
     RECT bar;
     GetClientRect(g_statusBar, &bar);

@@ -1,6 +1,6 @@
 #include "shell_recorder.h"
 
-#include "dialogs/about.h"
+#include "dialogs/shell_open.h"
 
 std::vector<std::string> g_shellRequests;
 
