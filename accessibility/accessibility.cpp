@@ -31,7 +31,7 @@ LONG ChildCount()
 // The status bar is a window with an accessible object of its own.
 HRESULT StatusBarObject(IDispatch** object)
 {
-    return g_ole.accessibleObjectFromWindow(g_statusBar, (DWORD)OBJID_WINDOW, __uuidof(IDispatch),
+    return g_ole.accessibleObjectFromWindow(g_statusBar, (DWORD)OBJID_CLIENT, __uuidof(IDispatch),
                                             (void**)object);
 }
 

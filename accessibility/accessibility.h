@@ -17,7 +17,7 @@ LONG CountLiveAccessibleObjects();
 // Takes the rows as they stand as already announced (at start-up).
 void RecordAnnouncedRows();
 // Announces what changed since the last announcement: the rows shown, each
-// row's text, the active row.
+// row's text, the status bar's texts, the active row.
 void AnnounceRowChanges();
 // Tells readers which row has the focus (the main window got it).
 void AnnounceFocusedRow();

@@ -40,6 +40,114 @@ ChildKind AccessibleBase::ClassifyChild(VARIANT child) const
     return child.lVal == CHILDID_SELF ? CHILD_SELF : CHILD_NUMBERED;
 }
 
+HRESULT AccessibleBase::get_accChildCount(LONG* count)
+{
+    *count = 0;
+    return m_window == NULL ? E_FAIL : m_standard->get_accChildCount(count);
+}
+
+HRESULT AccessibleBase::get_accChild(VARIANT child, IDispatch** object)
+{
+    *object = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accChild(child, object);
+}
+
+HRESULT AccessibleBase::get_accName(VARIANT child, BSTR* name)
+{
+    *name = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accName(child, name);
+}
+
+HRESULT AccessibleBase::get_accValue(VARIANT child, BSTR* value)
+{
+    *value = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accValue(child, value);
+}
+
+HRESULT AccessibleBase::get_accDescription(VARIANT child, BSTR* description)
+{
+    *description = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accDescription(child, description);
+}
+
+HRESULT AccessibleBase::get_accRole(VARIANT child, VARIANT* role)
+{
+    VariantInitEmpty(role);
+    return m_window == NULL ? E_FAIL : m_standard->get_accRole(child, role);
+}
+
+HRESULT AccessibleBase::get_accState(VARIANT child, VARIANT* state)
+{
+    VariantInitEmpty(state);
+    return m_window == NULL ? E_FAIL : m_standard->get_accState(child, state);
+}
+
+HRESULT AccessibleBase::get_accHelp(VARIANT child, BSTR* help)
+{
+    *help = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accHelp(child, help);
+}
+
+HRESULT AccessibleBase::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic)
+{
+    *file = NULL;
+    *topic = 0;
+    return m_window == NULL ? E_FAIL : m_standard->get_accHelpTopic(file, child, topic);
+}
+
+HRESULT AccessibleBase::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+{
+    *shortcut = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accKeyboardShortcut(child, shortcut);
+}
+
+HRESULT AccessibleBase::get_accFocus(VARIANT* focus)
+{
+    VariantInitEmpty(focus);
+    return m_window == NULL ? E_FAIL : m_standard->get_accFocus(focus);
+}
+
+HRESULT AccessibleBase::get_accSelection(VARIANT* selection)
+{
+    VariantInitEmpty(selection);
+    return m_window == NULL ? E_FAIL : m_standard->get_accSelection(selection);
+}
+
+HRESULT AccessibleBase::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    *action = NULL;
+    return m_window == NULL ? E_FAIL : m_standard->get_accDefaultAction(child, action);
+}
+
+HRESULT AccessibleBase::accSelect(LONG flags, VARIANT child)
+{
+    return m_window == NULL ? E_FAIL : m_standard->accSelect(flags, child);
+}
+
+HRESULT AccessibleBase::accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                    VARIANT child)
+{
+    *left = *top = *width = *height = 0;
+    return m_window == NULL ? E_FAIL : m_standard->accLocation(left, top, width, height, child);
+}
+
+HRESULT AccessibleBase::accNavigate(LONG direction, VARIANT start, VARIANT* end)
+{
+    VariantInitEmpty(end);
+    return m_window == NULL ? E_FAIL : m_standard->accNavigate(direction, start, end);
+}
+
+HRESULT AccessibleBase::accHitTest(LONG x, LONG y, VARIANT* child)
+{
+    VariantInitEmpty(child);
+    return m_window == NULL ? E_FAIL : m_standard->accHitTest(x, y, child);
+}
+
+HRESULT AccessibleBase::accDoDefaultAction(VARIANT child)
+{
+    return m_window == NULL ? E_FAIL : m_standard->accDoDefaultAction(child);
+}
+
 // The object id arrives in the low 32 bits; Wine zero-extends it, so it is
 // compared as a 32-bit value.
 LRESULT AnswerClientObject(HWND window, WPARAM wParam, LPARAM lParam, AccessibleBase** holder,

@@ -1,7 +1,8 @@
 // What every client object the program gives screen readers has in common:
 // reference counting, the interfaces it answers, the IDispatch stubs, the
 // standard client object of its window for whatever it does not answer
-// itself, and being cut loose when its window goes away.
+// itself (each method the base answers hands the call on to it), and being
+// cut loose when its window goes away.
 #pragma once
 
 #include <windows.h>
@@ -15,11 +16,11 @@ enum ChildKind { CHILD_SELF, CHILD_NUMBERED, CHILD_INVALID, CHILD_CUT_LOOSE, CHI
 
 class AccessibleBase : public IAccessible {
 public:
-    // Every method of the class is defined here, and the constructor does
-    // nothing a derived one does not overwrite: otherwise the compilers keep
-    // a table of this abstract class's methods, and with it the C++
-    // runtime's handler of a pure virtual call. Nothing it holds needs a
-    // destructor.
+    // The class answers every method, so no pure virtual call can be made
+    // and the C++ runtime's handler of one stays out of the program; the
+    // constructor does nothing a derived one does not overwrite, so the
+    // link drops this class's own table of methods. Nothing it holds needs
+    // a destructor.
     AccessibleBase(HWND window, IAccessible* standard) : m_window(window), m_standard(standard) {}
 
     // Objects made and not yet released by every holder.
@@ -80,6 +81,27 @@ public:
 
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+    // Handed on to the standard object; E_FAIL once cut loose.
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override;
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override;
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override;
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override;
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override;
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override;
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
 
 protected:
     static void VariantInitEmpty(VARIANT* variant);

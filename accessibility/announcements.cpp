@@ -2,9 +2,11 @@
 
 #include <string.h>
 
+#include "accessibility/status_accessible.h"
 #include "display/layout.h"
 #include "display/row_text.h"
 #include "display/rows.h"
+#include "statusbar/status_bar.h"
 
 namespace {
 
@@ -14,6 +16,7 @@ struct Announced {
     char speech[ROW_COUNT][ROW_SPEECH_SIZE];
     bool visible[ROW_COUNT];
     RowIndex activeRow;
+    char statusSpeech[STATUS_SPEECH_SIZE];
 };
 
 Announced g_announced;
@@ -54,6 +57,20 @@ void AnnounceTexts(bool reordered)
     }
 }
 
+// The status bar's name carries its texts: a change of the data width is
+// heard even where no row's text changes.
+void AnnounceStatusBar()
+{
+    char speech[STATUS_SPEECH_SIZE] = "";
+    if (IsStatusBarShown())
+        FormatStatusBarSpeech(g_statusBar, speech, sizeof speech);
+    if (strcmp(speech, g_announced.statusSpeech) == 0)
+        return;
+    strcpy(g_announced.statusSpeech, speech);
+    if (IsStatusBarShown())
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, g_statusBar, OBJID_CLIENT, CHILDID_SELF);
+}
+
 } // namespace
 
 void RecordAnnouncedRows()
@@ -64,11 +81,15 @@ void RecordAnnouncedRows()
         g_announced.visible[row] = IsRowVisible(row);
     }
     g_announced.activeRow = g_calc.activeRow;
+    g_announced.statusSpeech[0] = 0;
+    if (IsStatusBarShown())
+        FormatStatusBarSpeech(g_statusBar, g_announced.statusSpeech, STATUS_SPEECH_SIZE);
 }
 
 void AnnounceRowChanges()
 {
     AnnounceTexts(AnnounceVisibility());
+    AnnounceStatusBar();
     if (g_announced.activeRow == g_calc.activeRow)
         return;
     g_announced.activeRow = g_calc.activeRow;

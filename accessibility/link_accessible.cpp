@@ -1,7 +1,5 @@
 #include "accessibility/link_accessible.h"
 
-#include <stdio.h>
-
 #include "accessibility/accessible_base.h"
 
 namespace {
@@ -16,22 +14,10 @@ const char* AddressOf(HWND link);
 
 // A link has no children: it answers for itself from the control and the
 // address it was made with, and leaves its place among the windows
-// (parent, neighbours, hit test) to the standard client object.
+// (location, parent, neighbours, hit test) to the standard client object.
 class LinkAccessible final : public AccessibleBase {
 public:
     LinkAccessible(HWND window, IAccessible* standard) : AccessibleBase(window, standard) {}
-
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
-    {
-        *count = 0;
-        return m_window == NULL ? E_FAIL : S_OK;
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
-    {
-        *object = NULL;
-        return Refusal(Classify(child));
-    }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
@@ -46,14 +32,6 @@ public:
         return AnswerForSelf(child, AddressOf(m_window), value);
     }
 
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
-    {
-        *description = NULL;
-        ChildKind kind = Classify(child);
-        return kind == CHILD_SELF ? m_standard->get_accDescription(child, description)
-                                  : Refusal(kind);
-    }
-
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
         return AnswerForSelf(child, ROLE_SYSTEM_LINK, role);
@@ -65,80 +43,9 @@ public:
         return AnswerForSelf(child, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_LINKED | focused, state);
     }
 
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
-    {
-        *help = NULL;
-        ChildKind kind = Classify(child);
-        return kind == CHILD_SELF ? m_standard->get_accHelp(child, help) : Refusal(kind);
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override
-    {
-        *file = NULL;
-        *topic = 0;
-        ChildKind kind = Classify(child);
-        return kind == CHILD_SELF ? m_standard->get_accHelpTopic(file, child, topic)
-                                  : Refusal(kind);
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
-    {
-        *shortcut = NULL;
-        ChildKind kind = Classify(child);
-        return kind == CHILD_SELF ? m_standard->get_accKeyboardShortcut(child, shortcut)
-                                  : Refusal(kind);
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override
-    {
-        VariantInitEmpty(focus);
-        return m_window == NULL ? E_FAIL : m_standard->get_accFocus(focus);
-    }
-
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override
-    {
-        VariantInitEmpty(selection);
-        return m_window == NULL ? E_FAIL : m_standard->get_accSelection(selection);
-    }
-
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
     {
         return AnswerForSelf(child, LINK_ACTION, action);
-    }
-
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override
-    {
-        ChildKind kind = Classify(child);
-        return kind == CHILD_SELF ? m_standard->accSelect(flags, child) : Refusal(kind);
-    }
-
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                          VARIANT child) override
-    {
-        *left = *top = *width = *height = 0;
-        ChildKind kind = Classify(child);
-        if (kind != CHILD_SELF)
-            return Refusal(kind);
-        RECT rect;
-        GetWindowRect(m_window, &rect);
-        *left = rect.left;
-        *top = rect.top;
-        *width = rect.right - rect.left;
-        *height = rect.bottom - rect.top;
-        return S_OK;
-    }
-
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
-    {
-        VariantInitEmpty(end);
-        ChildKind kind = Classify(start);
-        return kind == CHILD_SELF ? m_standard->accNavigate(direction, start, end) : Refusal(kind);
-    }
-
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
-    {
-        VariantInitEmpty(child);
-        return m_window == NULL ? E_FAIL : m_standard->accHitTest(x, y, child);
     }
 
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
@@ -218,7 +125,7 @@ LRESULT AnswerLinkObject(HWND link, const char* address, WPARAM wParam, LPARAM l
     if (slot == NULL)
         return DefWindowProcA(link, WM_GETOBJECT, wParam, lParam);
     slot->link = link;
-    snprintf(slot->address, sizeof slot->address, "%s", address);
+    lstrcpynA(slot->address, address, sizeof slot->address);
     return AnswerClientObject(link, wParam, lParam, &slot->object, MakeOnHeap<LinkAccessible>);
 }
 

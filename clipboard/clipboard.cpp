@@ -47,26 +47,15 @@ bool ClipboardHasText()
     return found;
 }
 
-// The walk ends at the first character that is no hexadecimal digit, at the
-// terminator, or at the end of the block, whichever comes first. It also ends
-// at the first digit refused at the entry limit: nothing later in the text
-// can change the entry then, and a long text must not sound one alert per
-// character while the clipboard is held open.
+// The digits end at the first character that is no hexadecimal digit, at
+// the terminator, at the end of the block, or after the first digit refused
+// at the entry limit, whichever comes first.
 void EnterDigitsFrom(HANDLE block)
 {
     const char* text = (const char*)GlobalLock(block);
     if (text == NULL)
         return;
-    SIZE_T size = GlobalSize(block);
-    for (SIZE_T i = 0; i < size; i++) {
-        int digit = DigitOfCharacter((unsigned char)text[i]);
-        if (digit < 0)
-            break;
-        bool refused = digit < g_calc.activeRadix && IsEntryFull();
-        EnterDigit(digit);
-        if (refused)
-            break;
-    }
+    EnterDigitText(text, GlobalSize(block));
     GlobalUnlock(block);
 }
 

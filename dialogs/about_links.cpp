@@ -1,7 +1,6 @@
 #include "dialogs/about_links.h"
 
 #include <math.h>
-#include <stdio.h>
 
 #include "accessibility/link_accessible.h"
 #include "dialogs/shell_open.h"
@@ -35,12 +34,12 @@ HWND g_spaceDownLink = NULL;
 void FormatLinkAddress(HWND link, char* buffer, size_t size)
 {
     int id = GetDlgCtrlID(link);
-    if (id == IDC_LINK_WEB)
-        snprintf(buffer, size, "%s", WEB_SITE_ADDRESS);
-    else if (id == IDC_LINK_MAIL)
-        snprintf(buffer, size, "%s%s", MAILTO, CONTACT_MAIL_ADDRESS);
-    else if (size > 0)
-        buffer[0] = 0;
+    lstrcpynA(buffer, id == IDC_LINK_WEB ? WEB_SITE_ADDRESS : id == IDC_LINK_MAIL ? MAILTO : "",
+              (int)size);
+    if (id == IDC_LINK_MAIL) {
+        size_t length = lstrlenA(buffer);
+        lstrcpynA(buffer + length, CONTACT_MAIL_ADDRESS, (int)(size - length));
+    }
 }
 
 // Opens a link's address once.

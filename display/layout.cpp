@@ -8,22 +8,51 @@
 
 namespace {
 
-const int FIELD_WIDTH_BIN = 79;   // 64 digits and 15 separators
-const int FIELD_WIDTH_DEC = 27;   // sign, 19 digits, 6 separators and a spare cell
-const int FIELD_WIDTH_HEX = 19;   // 16 digits and 3 separators
+// The longest text of each row at each data width, in the order of
+// DataWidths: at 64 bits Bin has 64 digits and 15 separators, Dec a sign,
+// 19 digits, 6 separators and a spare cell, Hex 16 digits and 3 separators.
+struct FieldWidths {
+    int hex, dec, bin;
+};
+const FieldWidths FIELD_WIDTHS[DATA_WIDTH_COUNT] = {
+    {19, 27, 79}, {9, 15, 39}, {4, 8, 19}, {2, 5, 9}};
 
-// The smallest field that holds the longest text of every visible row; 0
-// when no row is visible.
+const FieldWidths& FieldWidthsAtDataWidth()
+{
+    for (int i = 0; i < DATA_WIDTH_COUNT; i++)
+        if (DataWidths[i] == g_calc.dataWidth)
+            return FIELD_WIDTHS[i];
+    return FIELD_WIDTHS[0];
+}
+
+// The smallest field that holds the longest text of every visible row at
+// the data width; 0 when no row is visible.
 int FieldWidthForVisibleRows()
 {
-    if (IsRowVisible(ROW_BIN)) return FIELD_WIDTH_BIN;
-    if (IsRowVisible(ROW_DEC)) return FIELD_WIDTH_DEC;
-    if (IsRowVisible(ROW_HEX)) return FIELD_WIDTH_HEX;
+    const FieldWidths& widths = FieldWidthsAtDataWidth();
+    if (IsRowVisible(ROW_BIN)) return widths.bin;
+    if (IsRowVisible(ROW_DEC)) return widths.dec;
+    if (IsRowVisible(ROW_HEX)) return widths.hex;
     return 0;
 }
 
+// The client width the menu bar needs to stay on one line: its items side
+// by side. 0 while the menu has not been laid out yet.
+int MenuBarWidth()
+{
+    HMENU menu = GetMenu(g_mainWindow);
+    int width = 0;
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        RECT item = {};
+        GetMenuItemRect(g_mainWindow, menu, i, &item);
+        width += item.right - item.left;
+    }
+    return width;
+}
+
 // Client size the visible rows need, before any frame; the status bar's
-// texts may need a wider window than the rows (the hexadecimal row alone).
+// texts may need a wider window than the rows (the hexadecimal row alone),
+// and so may the menu bar (a narrow data width).
 SIZE ClientSize()
 {
     const LayoutMetrics& m = g_metrics;
@@ -32,6 +61,9 @@ SIZE ClientSize()
     int statusWidth = IsStatusBarShown() ? StatusTextsWidth() : 0;
     if (statusWidth > size.cx)
         size.cx = statusWidth;
+    int menuWidth = MenuBarWidth();
+    if (menuWidth > size.cx)
+        size.cx = menuWidth;
     return size;
 }
 

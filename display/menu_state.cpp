@@ -22,7 +22,8 @@ void GreyItem(HMENU menu, UINT command, bool greyed)
 } // namespace
 
 // The View item of the only visible row is greyed, so neither the menu nor
-// its accelerator can hide the last row.
+// its accelerator can hide the last row. The data width carries the radio
+// mark.
 void UpdateMenuState()
 {
     HMENU menu = GetMenu(g_mainWindow);
@@ -34,4 +35,7 @@ void UpdateMenuState()
     GreyItem(menu, CMD_VIEW_HEX, !dec && !bin);
     GreyItem(menu, CMD_VIEW_DEC, !hex && !bin);
     GreyItem(menu, CMD_VIEW_BIN, !hex && !dec);
+    for (int i = 0; i < DATA_WIDTH_COUNT; i++)
+        if (DataWidths[i] == g_calc.dataWidth)
+            CheckMenuRadioItem(menu, CMD_WIDTH_64, CMD_WIDTH_8, CMD_WIDTH_64 + i, MF_BYCOMMAND);
 }

@@ -1,6 +1,5 @@
 #include "display/row_text.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "display/rows.h"
@@ -35,5 +34,10 @@ void FormatRowSpeech(RowIndex row, char* buffer, size_t size)
     FormatRowText(row, true, text);
     const char* digits = text + strspn(text, " ");
     const char* label = g_displayRows[row].label;
-    snprintf(buffer, size, "%.*s %s", (int)strcspn(label, ":"), label, digits);
+    size_t labelLength = strcspn(label, ":");
+    if (size < labelLength + 2)
+        return;
+    memcpy(buffer, label, labelLength);
+    buffer[labelLength] = ' ';
+    lstrcpynA(buffer + labelLength + 1, digits, (int)(size - labelLength - 1));
 }

@@ -103,3 +103,12 @@ void ToggleRowVisibility(RowIndex row)
     SizeMainWindow(g_mainWindow);
     UpdateMenuState();
 }
+
+void ChooseDataWidth(int32_t width)
+{
+    if (width == g_calc.dataWidth)
+        return;
+    SetDataWidth(width);
+    SizeMainWindow(g_mainWindow);
+    UpdateMenuState();
+}

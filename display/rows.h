@@ -31,3 +31,6 @@ RowIndex PreviousVisibleRow(RowIndex row);
 void HandleNavigationKey(unsigned key);
 void SelectRowAtY(int y);
 void ToggleRowVisibility(RowIndex row);
+// Sets the data width the rows show and sizes the window for it; the width
+// already set changes nothing.
+void ChooseDataWidth(int32_t width);

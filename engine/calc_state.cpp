@@ -2,10 +2,31 @@
 
 const int32_t RadixByRow[ROW_COUNT] = {16, 10, 2};
 const uint64_t EntryLimitByRow[ROW_COUNT] = {ENTRY_LIMIT_HEX, ENTRY_LIMIT_DEC, ENTRY_LIMIT_BIN};
+const int32_t DataWidths[DATA_WIDTH_COUNT] = {64, 32, 16, 8};
 
 // OP_ADD pending with a zero accumulator makes the first operator key load
 // the first typed number (0 + number).
-CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16};
+CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH};
+
+namespace {
+
+const int DECIMAL_RADIX = 10;
+
+// Whether the entry takes one more digit at the data width. At 64 bits and
+// in Hex and Bin at every width that depends on the entry alone; a narrower
+// Dec entry takes the digit only where the number it makes fits the width.
+bool FitsEntryLimit(int32_t digit)
+{
+    uint64_t entry = g_calc.entry;
+    if (g_calc.activeRow == ROW_DEC && g_calc.dataWidth < MAX_DATA_WIDTH)
+        return entry * DECIMAL_RADIX + (uint64_t)digit <= WidthMask();
+    uint64_t limit = EntryLimitByRow[g_calc.activeRow];
+    if (g_calc.activeRow != ROW_DEC)
+        limit >>= MAX_DATA_WIDTH - g_calc.dataWidth;
+    return entry < limit;
+}
+
+} // namespace
 
 uint64_t ShownValue()
 {
@@ -20,21 +41,43 @@ int DigitOfCharacter(int ch)
     return -1;
 }
 
-void EnterDigit(int32_t digit)
+uint64_t WidthMask()
 {
-    if (digit < 0 || digit >= g_calc.activeRadix)
-        return;
-    if (IsEntryFull()) {
-        SoundEntryBeep();
-        return;
-    }
-    g_calc.entry = g_calc.entry * (uint64_t)g_calc.activeRadix + (uint64_t)digit;
-    g_calc.showingResult = false;
+    return g_calc.dataWidth >= MAX_DATA_WIDTH ? ~0ull : (1ull << g_calc.dataWidth) - 1;
 }
 
-bool IsEntryFull()
+bool IsNegativeAtWidth(uint64_t value)
 {
-    return g_calc.entry >= EntryLimitByRow[g_calc.activeRow];
+    return ((value >> (g_calc.dataWidth - 1)) & 1) != 0;
+}
+
+void SetDataWidth(int32_t width)
+{
+    g_calc.dataWidth = width;
+    g_calc.accumulator &= WidthMask();
+    g_calc.entry &= WidthMask();
+}
+
+bool EnterDigit(int32_t digit)
+{
+    if (digit < 0 || digit >= g_calc.activeRadix)
+        return true;
+    if (!FitsEntryLimit(digit)) {
+        SoundEntryBeep();
+        return false;
+    }
+    g_calc.entry = (g_calc.entry * (uint64_t)g_calc.activeRadix + (uint64_t)digit) & WidthMask();
+    g_calc.showingResult = false;
+    return true;
+}
+
+void EnterDigitText(const char* text, size_t length)
+{
+    for (size_t i = 0; i < length; i++) {
+        int digit = DigitOfCharacter((unsigned char)text[i]);
+        if (digit < 0 || !EnterDigit(digit))
+            return;
+    }
 }
 
 void SetActiveRow(RowIndex row)

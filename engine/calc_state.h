@@ -2,6 +2,7 @@
 // arithmetic on one process-wide record; nothing knows about windows.
 #pragma once
 
+#include <stddef.h>
 #include <stdint.h>
 
 enum OpCode : int32_t {
@@ -29,14 +30,21 @@ const int ROW_COUNT = 3;
 // Radix of each display row, indexed by RowIndex.
 extern const int32_t RadixByRow[ROW_COUNT];
 
-// A digit is accepted only while the entry register is below its row's limit.
-// Hex and Bin stop exactly at 16 and 64 significant digits. The decimal limit
-// sits above 0x199999999999999A on purpose: a 20th digit is still accepted and
-// the product wraps modulo 2^64, so a wrapped small value keeps taking digits.
+// At 64 bits a digit is accepted only while the entry register is below its
+// row's limit. Hex and Bin stop exactly at 16 and 64 significant digits. The
+// decimal limit sits above 0x199999999999999A on purpose: a 20th digit is
+// still accepted and the product wraps modulo 2^64, so a wrapped small value
+// keeps taking digits. At a narrower width Hex and Bin stop at width/4 and
+// width digits, and Dec takes a digit only where the number it makes fits.
 const uint64_t ENTRY_LIMIT_HEX = 0x1000000000000000ull;
 const uint64_t ENTRY_LIMIT_DEC = 0x1A00000000000000ull;
 const uint64_t ENTRY_LIMIT_BIN = 0x8000000000000000ull;
 extern const uint64_t EntryLimitByRow[ROW_COUNT];
+
+// The data widths a user can choose, in bits; the first is the widest.
+const int DATA_WIDTH_COUNT = 4;
+extern const int32_t DataWidths[DATA_WIDTH_COUNT];
+const int32_t MAX_DATA_WIDTH = 64;
 
 // Sound type handed to the platform's message beep for a refused digit.
 const unsigned ENTRY_BEEP = 0x32;
@@ -48,10 +56,11 @@ struct CalcState {
     OpCode pendingOp;
     RowIndex activeRow;
     int32_t activeRadix;   // always RadixByRow[activeRow]
+    int32_t dataWidth;     // 64, 32, 16 or 8: no register holds a bit above it
 };
 
 // The one register set of the process. Written only by EnterDigit, the
-// operator keys and SetActiveRow; everybody else reads it.
+// operator keys, SetActiveRow and SetDataWidth; everybody else reads it.
 extern CalcState g_calc;
 
 // The value every row, the status bar and the clipboard show.
@@ -61,12 +70,23 @@ uint64_t ShownValue();
 // character: the characters typed or pasted as digits.
 int DigitOfCharacter(int ch);
 
-// Appends a digit (0..15) to the entry register in the active radix.
-void EnterDigit(int32_t digit);
+// Every bit of the data width set: each result is taken modulo 2^width.
+uint64_t WidthMask();
+// Bit width-1 of a value: the decimal row shows it as a negative number.
+bool IsNegativeAtWidth(uint64_t value);
+// Chooses the data width; the registers keep their low bits and lose the
+// bits above it. The pending operator and the shown register stay.
+void SetDataWidth(int32_t width);
 
-// True when the entry register has reached the active row's limit, so
-// EnterDigit refuses (and beeps at) any digit of the active radix.
-bool IsEntryFull();
+// Appends a digit (0..15) to the entry register in the active radix. A
+// digit the radix lacks is ignored; one that would pass the entry limit
+// at the data width beeps, changes nothing and gives false.
+bool EnterDigit(int32_t digit);
+// Enters pasted text digit by digit: it stops at the first character that
+// is no digit character, at a NUL, after length characters, or after the
+// first digit refused at the limit (nothing later can change the entry,
+// and a long text must not sound one alert per character).
+void EnterDigitText(const char* text, size_t length);
 
 // Makes a row active; the radix follows it. Row visibility is the caller's.
 void SetActiveRow(RowIndex row);

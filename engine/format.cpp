@@ -1,5 +1,7 @@
 #include "format.h"
 
+#include "calc_state.h"
+
 namespace {
 
 // Zero until the window is first sized.
@@ -37,8 +39,8 @@ void FormatNumber(uint64_t value, char* buffer, int32_t radix, int32_t groupSize
     if (radix < 2 || radix > 36)
         return;
 
-    bool negative = isSigned && (value >> 63) != 0;
-    uint64_t magnitude = negative ? 0 - value : value;
+    bool negative = isSigned && IsNegativeAtWidth(value);
+    uint64_t magnitude = negative ? (0 - value) & WidthMask() : value;
     for (int k = 1; p >= 0; k++) {
         buffer[p--] = DigitCharacter((unsigned)(magnitude % (uint64_t)radix));
         magnitude /= (uint64_t)radix;

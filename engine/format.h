@@ -17,7 +17,8 @@ void SetFieldWidth(int width);
 
 // Writes exactly FieldWidth() characters and a NUL into buffer: spaces, then
 // the digits of value, most significant first, with separator between groups
-// of groupSize digits, and a leading "-" for bit 63 when isSigned is set.
+// of groupSize digits, and a leading "-" for the sign bit of the data width
+// (bit width-1) when isSigned is set.
 // A text wider than the field loses its leftmost characters, so nothing is
 // ever written outside the buffer.
 void FormatNumber(uint64_t value, char* buffer, int32_t radix, int32_t groupSize,

@@ -12,17 +12,18 @@ const int KEY_BACKSPACE = 8;
 const int KEY_ENTER = 13;
 const int KEY_ESCAPE = 27;
 
-// A shift count of 64 or more (after taking the low 8 bits) shifts every bit out.
+// A shift count of the data width or more (after taking the low 8 bits)
+// shifts every bit out.
 uint64_t ShiftLeft(uint64_t value, uint64_t count)
 {
-    unsigned shift = (unsigned)(count & 0xFF);
-    return shift >= 64 ? 0 : value << shift;
+    int shift = (int)(count & 0xFF);
+    return shift >= g_calc.dataWidth ? 0 : value << shift;
 }
 
 uint64_t ShiftRight(uint64_t value, uint64_t count)
 {
-    unsigned shift = (unsigned)(count & 0xFF);
-    return shift >= 64 ? 0 : value >> shift;
+    int shift = (int)(count & 0xFF);
+    return shift >= g_calc.dataWidth ? 0 : value >> shift;
 }
 
 // Division and remainder by zero are refused: the left operand survives and
@@ -87,7 +88,8 @@ void ApplyPendingOperator()
     // "=" right after a result has nothing new to fold in.
     if (g_calc.pendingOp == OP_EQUALS && g_calc.showingResult)
         return;
-    g_calc.accumulator = Evaluate(g_calc.pendingOp, g_calc.accumulator, g_calc.entry);
+    g_calc.accumulator =
+        Evaluate(g_calc.pendingOp, g_calc.accumulator, g_calc.entry) & WidthMask();
     g_calc.entry = 0;
     g_calc.showingResult = true;
 }
@@ -98,7 +100,7 @@ void PressOperatorKey(int ch)
     case KEY_BACKSPACE: g_calc.entry /= (uint64_t)g_calc.activeRadix; break;
     case KEY_ENTER: PressBinaryOperator(OP_EQUALS); break;
     case KEY_ESCAPE: PressEscape(); break;
-    case '!': ShownRegister() = 0 - ShownRegister(); break;
+    case '!': ShownRegister() = (0 - ShownRegister()) & WidthMask(); break;
     case '%': PressBinaryOperator(OP_MOD); break;
     case '&': PressBinaryOperator(OP_AND); break;
     case '*': PressBinaryOperator(OP_MUL); break;
@@ -114,7 +116,7 @@ void PressOperatorKey(int ch)
     case 'm': PressBinaryOperator(OP_SUB); break;
     case 'o': PressBinaryOperator(OP_DIV); break;
     case '|': PressBinaryOperator(OP_OR); break;
-    case '~': ShownRegister() = ~ShownRegister(); break;
+    case '~': ShownRegister() = ~ShownRegister() & WidthMask(); break;
     default: break;
     }
 }

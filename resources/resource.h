@@ -20,6 +20,11 @@
 #define CMD_HELP            32779
 #define CMD_HISTORY         32780
 #define CMD_STATUS_BAR      32781
+// The data widths, widest first: consecutive, for the menu's radio mark.
+#define CMD_WIDTH_64        32782
+#define CMD_WIDTH_32        32783
+#define CMD_WIDTH_16        32784
+#define CMD_WIDTH_8         32785
 
 // Icons
 #define IDI_LARGE           107

@@ -1,33 +1,18 @@
 #include "statusbar/bit_hover.h"
 
 #include <commctrl.h>
-#include <stdio.h>
 
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/rows.h"
+#include "engine/format.h"
 #include "statusbar/status_bar.h"
 
 namespace {
 
 const UINT HOVER_INTERVAL_MS = 100;
-const int BIN_COLUMNS = 79;
-
-// Bit number under each of the 79 cells of the binary row: 16 groups of four
-// digits, most significant first, with a separator (-1) after each group.
-struct ColumnMap {
-    int8_t bit[BIN_COLUMNS];
-};
-
-constexpr ColumnMap BuildColumnMap()
-{
-    ColumnMap map = {};
-    for (int column = 0; column < BIN_COLUMNS; column++)
-        map.bit[column] = (int8_t)(column % 5 == 4 ? -1 : 63 - (column - column / 5));
-    return map;
-}
-
-constexpr ColumnMap COLUMN_MAP = BuildColumnMap();
+// The binary row groups its digits in fours, a separator between groups.
+const int GROUP_CELLS = 5;
 
 // The binary row draws this many digits: 1 for 0 and 1, 64 with bit 63 set.
 int SignificantBits(uint64_t value)
@@ -38,12 +23,17 @@ int SignificantBits(uint64_t value)
     return count;
 }
 
+// The row's text is right-aligned in the field: counted from its right end,
+// every fifth cell is a separator (-1) and the others are bits 0 upward.
 int BitAtX(int x)
 {
     // Truncation toward zero puts the cell left of the value into column 0
     // as well.
     int column = (x - g_metrics.valueX) / g_metrics.cellWidth;
-    return column < 0 || column >= BIN_COLUMNS ? -1 : COLUMN_MAP.bit[column];
+    int fromRight = FieldWidth() - 1 - column;
+    if (column < 0 || fromRight < 0 || fromRight % GROUP_CELLS == GROUP_CELLS - 1)
+        return -1;
+    return fromRight - fromRight / GROUP_CELLS;
 }
 
 // The band runs from a little above the binary row's text to the bottom of
@@ -69,7 +59,7 @@ bool g_hoverTimerActive = false;
 
 void FormatBitReadout(int bit, char* buffer, size_t size)
 {
-    snprintf(buffer, size, "      Bit %2.2d", bit);
+    FormatStatusText(buffer, size, "      Bit %02d", bit);
 }
 
 void UpdateBitHover(int x, int y)

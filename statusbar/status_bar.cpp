@@ -1,7 +1,7 @@
 #include "statusbar/status_bar.h"
 
 #include <commctrl.h>
-#include <stdio.h>
+#include <stdarg.h>
 
 #include "app/startup.h"
 #include "app/system_dlls.h"
@@ -40,13 +40,32 @@ HFONT MakeStatusFont(int dpi)
 
 } // namespace
 
+// The system's formatting writes at most this many characters; the C
+// runtime's would bring its whole formatting engine into the program.
+const int MAX_FORMATTED = 1024;
+
+void FormatStatusText(char* buffer, size_t size, const char* format, ...)
+{
+    char text[MAX_FORMATTED + 1];
+    va_list arguments;
+    va_start(arguments, format);
+    wvsprintfA(text, format, arguments);
+    va_end(arguments);
+    lstrcpynA(buffer, text, (int)size);
+}
+
 // Bus, device, function and register fields of a configuration address:
 // bits 23..16, 15..11, 10..8 and 7..0.
 void FormatPciReadout(uint64_t value, char* buffer, size_t size)
 {
-    snprintf(buffer, size, "      Bus=%2.2X  |  Dev=%2.2X  |  Func=%1.1X  |  Reg=%2.2X",
+    FormatStatusText(buffer, size, "      Bus=%02X  |  Dev=%02X  |  Func=%X  |  Reg=%02X",
              (unsigned)((value >> 16) & 0xFF), (unsigned)((value >> 11) & 0x1F),
              (unsigned)((value >> 8) & 7), (unsigned)(value & 0xFF));
+}
+
+void FormatDataWidthText(int32_t width, char* buffer, size_t size)
+{
+    FormatStatusText(buffer, size, "      Data Width = %d", (int)width);
 }
 
 bool IsHexRowAlone()
@@ -125,7 +144,9 @@ void UpdateStatusBarText(HWND statusBar)
     FormatPciReadout(ShownValue(), readout, sizeof readout);
     const char* text = IsHexRowAlone() ? readout + LEADING_SPACES : readout;
     SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_PCI, (LPARAM)text);
-    SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_WIDTH, (LPARAM)DATA_WIDTH_TEXT);
+    char width[32];
+    FormatDataWidthText(g_calc.dataWidth, width, sizeof width);
+    SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_WIDTH, (LPARAM)width);
 }
 
 void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam)

@@ -10,7 +10,6 @@ const int STATUS_PART_PCI = 0;
 const int STATUS_PART_WIDTH = 1;
 const int STATUS_PART_BIT = 2;
 
-const char DATA_WIDTH_TEXT[] = "      Data Width = 64";
 // The readout drops this many leading spaces while the hexadecimal row is
 // alone: the window is narrow then.
 const int LEADING_SPACES = 6;
@@ -35,6 +34,10 @@ void UpdateStatusBarText(HWND statusBar);
 void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam);
 void ForwardColourChangeToStatusBar();
 
+// Writes a status text by a wsprintf format, cut to the buffer's size.
+void FormatStatusText(char* buffer, size_t size, const char* format, ...);
 // The readout of a value, with its leading spaces.
 void FormatPciReadout(uint64_t value, char* buffer, size_t size);
+// The statement of a data width, with its leading spaces.
+void FormatDataWidthText(int32_t width, char* buffer, size_t size);
 bool IsHexRowAlone();

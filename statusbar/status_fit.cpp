@@ -1,7 +1,6 @@
 #include "statusbar/status_fit.h"
 
 #include <commctrl.h>
-#include <stdio.h>
 
 #include "display/metrics.h"
 #include "display/rows.h"
@@ -11,13 +10,13 @@
 namespace {
 
 // A readout field: where it sits in the value, how many values it takes
-// and how many digits it prints.
+// and how it prints them.
 struct PciField {
     int shift;
     unsigned count;
-    int digits;
+    const char* format;
 };
-const PciField PCI_FIELDS[] = {{16, 256, 2}, {11, 32, 2}, {8, 8, 1}, {0, 256, 2}};
+const PciField PCI_FIELDS[] = {{16, 256, "%02X"}, {11, 32, "%02X"}, {8, 8, "%X"}, {0, 256, "%02X"}};
 const int BIT_COUNT = 64;
 // The probe text: one glyph whose ink starts close to its origin.
 const char PROBE_TEXT[] = "|";
@@ -42,6 +41,18 @@ int TextWidth(HDC dc, const char* text)
 int TextWidthInDc(const char* text, const void* dc)
 {
     return TextWidth((HDC)dc, text);
+}
+
+int WidestDataWidthText(HDC dc)
+{
+    int widest = 0;
+    for (int32_t width : DataWidths) {
+        char text[32];
+        FormatDataWidthText(width, text, sizeof text);
+        int textWidth = TextWidth(dc, text);
+        widest = textWidth > widest ? textWidth : widest;
+    }
+    return widest;
 }
 
 int WidestBitReadout(HDC dc)
@@ -142,7 +153,7 @@ uint64_t WidestPciValue(TextWidthFunction textWidth, const void* dc)
         int widestWidth = -1;
         for (unsigned candidate = 0; candidate < field.count; candidate++) {
             char digits[8];
-            snprintf(digits, sizeof digits, "%0*X", field.digits, candidate);
+            FormatStatusText(digits, sizeof digits, field.format, candidate);
             int width = textWidth(digits, dc);
             if (width > widestWidth) {
                 widest = candidate;
@@ -165,7 +176,7 @@ void FitStatusPartsToTexts(HWND statusBar)
     GetTextMetricsA(dc, &metrics);
     char readout[100];
     FormatPciReadout(WidestPciValue(TextWidthInDc, dc), readout, sizeof readout);
-    int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout), TextWidth(dc, DATA_WIDTH_TEXT),
+    int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout), WidestDataWidthText(dc),
                                      WidestBitReadout(dc)};
     int hexAloneWidth = TextWidth(dc, readout + LEADING_SPACES);
     TextRoom room = MeasureTextRoom(font, metrics.tmHeight);

@@ -130,6 +130,24 @@ case_copy_each_row() {
   expect_copy "1111111111111111111111111111111111111111111111111111111111111011"
 }
 
+# F2 works at 32 bits, F4 keeps the low 8 of them and F12 goes back to 64
+# bits with the value the 8 left.
+case_data_width() {
+  press F2
+  type_keys "FFFFFFFF+1="
+  expect_copy "0"
+  type_keys "FFFFFFFF"
+  press F6
+  expect_copy "-1"
+  press F4
+  expect_copy "-1"
+  press F5
+  expect_copy "FF"
+  press F12
+  press F6
+  expect_copy "255"
+}
+
 case_paste() {
   put_on_x_clipboard "ff"
   press ctrl+v

@@ -101,6 +101,13 @@ TEST_F(Clipboard, CopyUsesTheNarrowFieldsToo)
     ShowRows(false, true, false);
     SendCommand(CMD_COPY);
     EXPECT_EQ(ClipboardText(), "-1");
+    SendCommand(CMD_WIDTH_8);
+    SendCommand(CMD_COPY);
+    EXPECT_EQ(ClipboardText(), "-1") << "at 8 bits";
+    SendCommand(CMD_SELECT_BIN);
+    ShowRows(false, false, true);
+    SendCommand(CMD_COPY);
+    EXPECT_EQ(ClipboardText(), "11111111") << "at 8 bits";
 }
 
 TEST_F(Clipboard, CopiedBlockHoldsNothingAfterTheDigits)

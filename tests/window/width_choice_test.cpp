@@ -1,0 +1,136 @@
+// The data width chosen from the View menu and its keys: the radio mark,
+// the status bar, the field of the rows, the bit readout and the reader's
+// view of the status bar.
+#include "calculator.h"
+#include "canvas.h"
+#include "reader.h"
+
+#include <oleacc.h>
+
+#include "display/layout.h"
+#include "display/metrics.h"
+#include "display/rows.h"
+#include "resources/resource.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const int WIDTH_COMMANDS[] = {CMD_WIDTH_64, CMD_WIDTH_32, CMD_WIDTH_16, CMD_WIDTH_8};
+
+// The last column of the active row's highlight frame, as painted.
+int HighlightRight()
+{
+    RECT client;
+    GetClientRect(g_mainWindow, &client);
+    int y = BandOfRow(g_calc.activeRow).textY - g_metrics.highlightTop;
+    Canvas canvas = PaintIntoCanvas(client.right, client.bottom);
+    int right = -1;
+    for (int x = 0; x < client.right; x++)
+        if (IsInk(canvas, x, y))
+            right = x;
+    FreeCanvas(canvas);
+    return right;
+}
+
+int g_nameChanges;
+
+void CALLBACK CountNameChanges(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                               DWORD, DWORD)
+{
+    if (event == EVENT_OBJECT_NAMECHANGE && window == g_statusBar && object == OBJID_CLIENT &&
+        child == CHILDID_SELF)
+        g_nameChanges++;
+}
+
+typedef CalculatorTest WidthChoice;
+
+// Each key gives its width the radio mark and the status text, and the
+// rows' field its cells at that width (Bin, Dec, Hex: the widest visible
+// row's); the width already chosen changes nothing.
+TEST_F(WidthChoice, KeysChooseTheWidthAndTheFieldFollows)
+{
+    struct Case { WPARAM key; int command; const char* text; int bin, dec, hex; };
+    const Case cases[] = {
+        {VK_F12, CMD_WIDTH_64, "      Data Width = 64", 79, 27, 19},
+        {VK_F2, CMD_WIDTH_32, "      Data Width = 32", 39, 15, 9},
+        {VK_F3, CMD_WIDTH_16, "      Data Width = 16", 19, 8, 4},
+        {VK_F4, CMD_WIDTH_8, "      Data Width = 8", 9, 5, 2},
+        {VK_F4, CMD_WIDTH_8, "      Data Width = 8", 9, 5, 2},
+    };
+    for (const Case& c : cases) {
+        SIZE before = OuterSize();
+        bool again = (MenuState(c.command) & MF_CHECKED) != 0;
+        PressThroughLoop(c.key, NO_MODIFIER);
+        for (int command : WIDTH_COMMANDS)
+            EXPECT_EQ((MenuState(command) & MF_CHECKED) != 0, command == c.command) << c.text;
+        EXPECT_EQ(StatusText(STATUS_PART_WIDTH), c.text);
+        if (again) {
+            EXPECT_EQ(OuterSize().cx, before.cx) << c.text;
+        }
+        const int fields[] = {c.bin, c.dec, c.hex};
+        for (int shown = 3; shown >= 1; shown--) {
+            ShowRows(true, shown >= 2, shown == 3);
+            EXPECT_EQ(HighlightRight(), g_metrics.valueX + fields[3 - shown] * g_metrics.cellWidth +
+                                            g_metrics.highlightMargin - 1)
+                << c.text << ", " << shown << " rows";
+        }
+        ShowRows(true, true, true);
+    }
+}
+
+// With the hexadecimal row alone at 8 bits and no status bar, the rows
+// need less room than the menu bar (made longer here, since Wine keeps a
+// window as wide as its caption needs): it stays on one line.
+TEST_F(WidthChoice, NarrowWindowKeepsTheMenuBarOnOneLine)
+{
+    HMENU menu = GetMenu(g_mainWindow);
+    AppendMenuA(menu, MF_STRING, 0, "A longer menu title");
+    DrawMenuBar(g_mainWindow);
+    PressThroughLoop(VK_F4, NO_MODIFIER);
+    ShowRows(true, false, false);
+    SendCommand(CMD_STATUS_BAR);
+    RECT first, last;
+    GetMenuItemRect(g_mainWindow, menu, 0, &first);
+    GetMenuItemRect(g_mainWindow, menu, GetMenuItemCount(menu) - 1, &last);
+    EXPECT_EQ(last.top, first.top);
+}
+
+// At 32 bits bit 0 is the Bin row's last cell and bit 31 its first; the
+// status bar reads the width to a reader, who hears it change even where
+// no row's text does.
+TEST_F(WidthChoice, BitReadoutAndReadersFollowTheWidth)
+{
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, NULL,
+                                         CountNameChanges, GetCurrentProcessId(), 0,
+                                         WINEVENT_OUTOFCONTEXT);
+    g_nameChanges = 0;
+    PressThroughLoop(VK_F2, NO_MODIFIER);
+    PumpMessages();
+    EXPECT_EQ(g_nameChanges, 1);
+    UnhookWinEvent(hook);
+
+    IAccessible* statusBar = NULL;
+    ASSERT_EQ(AccessibleObjectFromWindow(g_statusBar, OBJID_CLIENT, __uuidof(IAccessible),
+                                         (void**)&statusBar),
+              S_OK);
+    TypeChars("FFFFFFFF");
+    BSTR name = NULL;
+    VARIANT role = {};
+    statusBar->get_accName(Child(CHILDID_SELF), &name);
+    statusBar->get_accRole(Child(CHILDID_SELF), &role);
+    statusBar->Release();
+    EXPECT_EQ(Narrow(name), "Bus=FF | Dev=1F | Func=7 | Reg=FF, Data Width = 32");
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_STATUSBAR);
+
+    struct Case { int cell; const char* text; };
+    const Case cases[] = {{38, "      Bit 00"}, {0, "      Bit 31"}, {4, " "}};
+    int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
+    for (const Case& c : cases) {
+        int x = g_metrics.valueX + c.cell * g_metrics.cellWidth + g_metrics.cellWidth / 2;
+        SendMessageA(g_mainWindow, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+        EXPECT_EQ(StatusText(STATUS_PART_BIT), c.text) << "cell " << c.cell;
+    }
+}
+
+} // namespace
