@@ -4,6 +4,8 @@
 #include <string.h>
 
 #include "accessibility/accessible_base.h"
+#include "engine/calc_state.h"
+#include "statusbar/status_bar.h"
 
 namespace {
 
@@ -73,6 +75,39 @@ void AppendCollapsed(const char* text, char* buffer, size_t size, size_t* length
     buffer[*length] = 0;
 }
 
+// Appends a part's text after ", " where it has any.
+void AppendPart(const char* text, char* buffer, size_t size, size_t* length)
+{
+    size_t before = *length;
+    if (*length > 0 && *length + 2 < size) {
+        lstrcpyA(buffer + *length, ", ");
+        *length += 2;
+    }
+    size_t separated = *length;
+    AppendCollapsed(text, buffer, size, length);
+    if (*length == separated)
+        buffer[*length = before] = 0;
+}
+
+void FormatFlagsInWords(char* buffer, size_t size)
+{
+    const uint32_t FLAGS[] = {FLAG_CF, FLAG_OF, FLAG_PF, FLAG_SF};
+    const char* const WORDS[] = {"carry", "overflow", "parity", "sign"};
+    char names[40] = "";
+    for (int i = 0; i < 4; i++)
+        if (g_calc.flags & FLAGS[i]) {
+            if (names[0] != 0)
+                lstrcatA(names, ", ");
+            lstrcatA(names, WORDS[i]);
+        }
+    int open = g_calc.openParens;
+    if (open == 0)
+        lstrcpynA(buffer, names, (int)size);
+    else
+        FormatStatusText(buffer, size, names[0] != 0 ? "%d open %s; %s" : "%d open %s", open,
+                   open == 1 ? "parenthesis" : "parentheses", names);
+}
+
 } // namespace
 
 void ExposeStatusBarToReaders(HWND statusBar)
@@ -83,24 +118,20 @@ void ExposeStatusBarToReaders(HWND statusBar)
         (WNDPROC)SetWindowLongPtrA(statusBar, GWLP_WNDPROC, (LONG_PTR)StatusBarReaderProc);
 }
 
+// The bar's last part shows the open parentheses and the flags in short;
+// a reader hears them in words ("2 open parentheses; carry, sign").
 void FormatStatusBarSpeech(HWND statusBar, char* buffer, size_t size)
 {
     size_t length = 0;
     buffer[0] = 0;
     int parts = (int)SendMessageA(statusBar, SB_GETPARTS, 0, 0);
-    for (int part = 0; part < parts && part < MAX_STATUS_PARTS; part++) {
+    for (int part = 0; part < parts - 1 && part < MAX_STATUS_PARTS; part++) {
         char text[STATUS_TEXT_SIZE] = "";
-        if (LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0)) >= sizeof text)
-            continue;
-        SendMessageA(statusBar, SB_GETTEXTA, part, (LPARAM)text);
-        size_t before = length;
-        if (length > 0 && length + 2 < size) {
-            strcpy(buffer + length, ", ");
-            length += 2;
-        }
-        size_t separated = length;
-        AppendCollapsed(text, buffer, size, &length);
-        if (length == separated)
-            buffer[length = before] = 0;
+        if (LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
+            SendMessageA(statusBar, SB_GETTEXTA, part, (LPARAM)text);
+        AppendPart(text, buffer, size, &length);
     }
+    char words[STATUS_TEXT_SIZE];
+    FormatFlagsInWords(words, sizeof words);
+    AppendPart(words, buffer, size, &length);
 }

@@ -13,7 +13,8 @@ const int BASE_HIGHLIGHT_MARGIN = 5;
 const int BASE_BAND_MARGIN = 5;
 const int BASE_HOVER_TOP = 3;
 const int BASE_BOTTOM_MARGIN = 2;
-const int BASE_STATUS_EDGES[STATUS_PART_COUNT] = {240, 368, 440};
+// The flags part has no usual width: its text alone sets it.
+const int BASE_STATUS_EDGES[STATUS_PART_COUNT] = {240, 368, 440, 0};
 const int VALUE_CELLS = 5;
 const char DIGIT_RUN[] = "0123456789";
 const int DIGIT_RUN_LENGTH = 10;

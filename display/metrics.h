@@ -8,7 +8,7 @@
 #include <windows.h>
 
 const int BASE_DPI = 96;
-const int STATUS_PART_COUNT = 3;
+const int STATUS_PART_COUNT = 4;
 // The room the status bar keeps left and right of a part's text.
 struct TextRoom {
     int left;

@@ -6,7 +6,7 @@ const int32_t DataWidths[DATA_WIDTH_COUNT] = {64, 32, 16, 8};
 
 // OP_ADD pending with a zero accumulator makes the first operator key load
 // the first typed number (0 + number).
-CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH};
+CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH, 0, 0, {}};
 
 namespace {
 
@@ -56,6 +56,9 @@ void SetDataWidth(int32_t width)
     g_calc.dataWidth = width;
     g_calc.accumulator &= WidthMask();
     g_calc.entry &= WidthMask();
+    for (int i = 0; i < g_calc.openParens; i++)
+        g_calc.outer[i].accumulator &= WidthMask();
+    g_calc.flags = 0;
 }
 
 bool EnterDigit(int32_t digit)

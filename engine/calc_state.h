@@ -49,6 +49,23 @@ const int32_t MAX_DATA_WIDTH = 64;
 // Sound type handed to the platform's message beep for a refused digit.
 const unsigned ENTRY_BEEP = 0x32;
 
+// The flags of the last binary operation, as the processor sets its own:
+// a carry or borrow out of the top bit, a signed overflow, an even number
+// of one bits in the result's low byte, the result's sign bit.
+const uint32_t FLAG_CF = 1;
+const uint32_t FLAG_OF = 2;
+const uint32_t FLAG_PF = 4;
+const uint32_t FLAG_SF = 8;
+
+// At most this many parentheses are open at once.
+const int MAX_OPEN_PARENS = 32;
+
+// What an open parenthesis keeps aside: the calculation around it.
+struct OuterCalculation {
+    uint64_t accumulator;
+    OpCode pendingOp;
+};
+
 struct CalcState {
     uint64_t accumulator;
     uint64_t entry;
@@ -57,6 +74,9 @@ struct CalcState {
     RowIndex activeRow;
     int32_t activeRadix;   // always RadixByRow[activeRow]
     int32_t dataWidth;     // 64, 32, 16 or 8: no register holds a bit above it
+    uint32_t flags;        // FLAG_ bits of the last binary operation
+    int32_t openParens;    // how many of outer[] hold a calculation
+    OuterCalculation outer[MAX_OPEN_PARENS];
 };
 
 // The one register set of the process. Written only by EnterDigit, the
@@ -74,8 +94,9 @@ int DigitOfCharacter(int ch);
 uint64_t WidthMask();
 // Bit width-1 of a value: the decimal row shows it as a negative number.
 bool IsNegativeAtWidth(uint64_t value);
-// Chooses the data width; the registers keep their low bits and lose the
-// bits above it. The pending operator and the shown register stay.
+// Chooses the data width; the registers, the kept ones included, keep
+// their low bits and lose the bits above it. The pending operator and the
+// shown register stay; the flags are cleared.
 void SetDataWidth(int32_t width);
 
 // Appends a digit (0..15) to the entry register in the active radix. A

@@ -1,8 +1,8 @@
 // The character keys of the calculator: binary operators evaluated strictly
-// left to right, "=", Backspace, Esc and the two complements.
+// left to right, parentheses, "=", Backspace, Esc and the two complements.
 #pragma once
 
-// True for the twenty characters that PressOperatorKey acts on.
+// True for the twenty-two characters that PressOperatorKey acts on.
 bool IsOperatorKey(int ch);
 
 // Performs the action of one character key; other characters do nothing.

@@ -68,6 +68,23 @@ void FormatDataWidthText(int32_t width, char* buffer, size_t size)
     FormatStatusText(buffer, size, "      Data Width = %d", (int)width);
 }
 
+void FormatFlagsText(int32_t openParens, uint32_t flags, char* buffer, size_t size)
+{
+    const uint32_t FLAGS[] = {FLAG_CF, FLAG_OF, FLAG_PF, FLAG_SF};
+    const char* const NAMES[] = {"CF", "OF", "PF", "SF"};
+    char names[16] = "";
+    for (int i = 0; i < 4; i++)
+        if (flags & FLAGS[i]) {
+            if (names[0] != 0)
+                lstrcatA(names, " ");
+            lstrcatA(names, NAMES[i]);
+        }
+    if (openParens == 0)
+        lstrcpynA(buffer, names, (int)size);
+    else
+        FormatStatusText(buffer, size, names[0] != 0 ? "(%d  %s" : "(%d", (int)openParens, names);
+}
+
 bool IsHexRowAlone()
 {
     return IsRowVisible(ROW_HEX) && !IsRowVisible(ROW_DEC) && !IsRowVisible(ROW_BIN);
@@ -137,8 +154,11 @@ void UpdateStatusBarText(HWND statusBar)
 {
     if (statusBar == NULL)
         return;
-    WPARAM parts = IsRowVisible(ROW_BIN) ? 3 : 1;
-    SendMessageA(statusBar, SB_SETPARTS, parts, (LPARAM)g_metrics.statusEdges);
+    char flags[32];
+    FormatFlagsText(g_calc.openParens, g_calc.flags, flags, sizeof flags);
+    int edges[STATUS_PART_COUNT];
+    int parts = StatusPartEdges(edges, flags[0] != 0);
+    SendMessageA(statusBar, SB_SETPARTS, parts, (LPARAM)edges);
 
     char readout[100];
     FormatPciReadout(ShownValue(), readout, sizeof readout);
@@ -146,7 +166,10 @@ void UpdateStatusBarText(HWND statusBar)
     SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_PCI, (LPARAM)text);
     char width[32];
     FormatDataWidthText(g_calc.dataWidth, width, sizeof width);
-    SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_WIDTH, (LPARAM)width);
+    if (parts == STATUS_PART_COUNT)
+        SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_WIDTH, (LPARAM)width);
+    WPARAM border = flags[0] == 0 ? SBT_NOBORDERS : 0;
+    SendMessageA(statusBar, SB_SETTEXTA, (parts - 1) | border, (LPARAM)flags);
 }
 
 void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,6 @@
 // The status bar along the bottom of the main window: the shown value read
-// as a PCI configuration address, the data width, and the bit readout part.
+// as a PCI configuration address, the data width, the bit readout part, and
+// the open parentheses and flags of the last operation.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,9 @@
 const int STATUS_PART_PCI = 0;
 const int STATUS_PART_WIDTH = 1;
 const int STATUS_PART_BIT = 2;
+// The open parentheses and the flags of the last operation: the bar's last
+// part, right after the PCI readout while the binary row is hidden.
+const int STATUS_PART_FLAGS = 3;
 
 // The readout drops this many leading spaces while the hexadecimal row is
 // alone: the window is narrow then.
@@ -40,4 +44,7 @@ void FormatStatusText(char* buffer, size_t size, const char* format, ...);
 void FormatPciReadout(uint64_t value, char* buffer, size_t size);
 // The statement of a data width, with its leading spaces.
 void FormatDataWidthText(int32_t width, char* buffer, size_t size);
+// The open parentheses and the set flags, as "(2  CF OF SF"; empty while
+// none is open and none is set.
+void FormatFlagsText(int32_t openParens, uint32_t flags, char* buffer, size_t size);
 bool IsHexRowAlone();

@@ -25,11 +25,14 @@ const int PROBE_CELLS = 8;
 // at 96 DPI: a bound, wider than any status bar keeps.
 const int BASE_STATUS_TEXT_INSET = 4;
 
-// The client width the texts need with one part (leading spaces kept),
-// one part of the hexadecimal row alone (spaces dropped), and three parts.
-int g_widthOnePart = 0;
+// The client width the texts need with every part, and the readout of the
+// hexadecimal row alone (its spaces dropped); the room the flags part
+// takes after the part before it.
 int g_widthHexAlone = 0;
-int g_widthThreeParts = 0;
+int g_widthAllParts = 0;
+int g_flagsRoom = 0;
+// The gap the bar keeps between two parts.
+int g_partGap = 0;
 
 int TextWidth(HDC dc, const char* text)
 {
@@ -51,6 +54,19 @@ int WidestDataWidthText(HDC dc)
         FormatDataWidthText(width, text, sizeof text);
         int textWidth = TextWidth(dc, text);
         widest = textWidth > widest ? textWidth : widest;
+    }
+    return widest;
+}
+
+int WidestFlagsText(HDC dc)
+{
+    const uint32_t ALL_FLAGS = FLAG_CF | FLAG_OF | FLAG_PF | FLAG_SF;
+    int widest = 0;
+    for (int32_t open = 0; open <= MAX_OPEN_PARENS; open++) {
+        char text[32];
+        FormatFlagsText(open, ALL_FLAGS, text, sizeof text);
+        int width = TextWidth(dc, text);
+        widest = width > widest ? width : widest;
     }
     return widest;
 }
@@ -177,7 +193,7 @@ void FitStatusPartsToTexts(HWND statusBar)
     char readout[100];
     FormatPciReadout(WidestPciValue(TextWidthInDc, dc), readout, sizeof readout);
     int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout), WidestDataWidthText(dc),
-                                     WidestBitReadout(dc)};
+                                     WidestBitReadout(dc), WidestFlagsText(dc)};
     int hexAloneWidth = TextWidth(dc, readout + LEADING_SPACES);
     TextRoom room = MeasureTextRoom(font, metrics.tmHeight);
     SelectObject(dc, previous);
@@ -187,16 +203,33 @@ void FitStatusPartsToTexts(HWND statusBar)
     SendMessageA(statusBar, SB_GETBORDERS, 0, (LPARAM)borders);
     int textEnds[STATUS_PART_COUNT];
     UpdateStatusPartEdges(widths, room, borders[2], textEnds);
-    g_widthOnePart = textEnds[STATUS_PART_PCI];
-    g_widthThreeParts = textEnds[STATUS_PART_BIT];
+    g_widthAllParts = textEnds[STATUS_PART_FLAGS];
     g_widthHexAlone = room.left + hexAloneWidth + room.right;
+    g_partGap = borders[2];
+    g_flagsRoom = g_partGap + room.left + widths[STATUS_PART_FLAGS] + room.right;
 }
 
 int StatusTextsWidth()
 {
     if (!IsStatusBarShown())
         return 0;
-    if (IsRowVisible(ROW_BIN))
-        return g_widthThreeParts;
-    return IsHexRowAlone() ? g_widthHexAlone : g_widthOnePart;
+    int edges[STATUS_PART_COUNT];
+    int parts = StatusPartEdges(edges, true);
+    return parts == STATUS_PART_COUNT ? g_widthAllParts : edges[parts - 1];
+}
+
+int StatusPartEdges(int edges[], bool flagsShown)
+{
+    int parts = 2;
+    if (IsRowVisible(ROW_BIN)) {
+        parts = STATUS_PART_COUNT;
+        for (int i = 0; i < STATUS_PART_COUNT; i++)
+            edges[i] = g_metrics.statusEdges[i];
+    } else {
+        edges[0] = IsHexRowAlone() ? g_widthHexAlone : g_metrics.statusEdges[STATUS_PART_PCI];
+        edges[1] = edges[0] + g_flagsRoom;
+    }
+    if (!flagsShown)
+        edges[parts - 1] = edges[parts - 2] + g_partGap;
+    return parts;
 }

@@ -6,6 +6,7 @@
 //                           "ready", and after MS milliseconds prints
 //                           "event ID NAME" for the last change of each row,
 //                           its name read as the hook's reader would
+//   a11y_reader status      the name of the list's last child, the status bar
 #include <windows.h>
 #include <oleacc.h>
 
@@ -65,6 +66,28 @@ int PrintRows()
     return 0;
 }
 
+int PrintStatusBar()
+{
+    IAccessible* client = ClientObject();
+    if (client == NULL)
+        return 1;
+    LONG count = 0;
+    client->get_accChildCount(&count);
+    IDispatch* child = NULL;
+    IAccessible* statusBar = NULL;
+    if (client->get_accChild(Child(count), &child) == S_OK && child != NULL) {
+        child->QueryInterface(__uuidof(IAccessible), (void**)&statusBar);
+        child->Release();
+    }
+    client->Release();
+    if (statusBar == NULL)
+        return 1;
+    PrintName(statusBar, Child(CHILDID_SELF));
+    printf("\n");
+    statusBar->Release();
+    return 0;
+}
+
 void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child,
                                 DWORD, DWORD)
 {
@@ -112,6 +135,8 @@ int main(int argc, char** argv)
     int result = 2;
     if (argc == 2 && strcmp(argv[1], "rows") == 0)
         result = PrintRows();
+    else if (argc == 2 && strcmp(argv[1], "status") == 0)
+        result = PrintStatusBar();
     else if (argc == 3 && strcmp(argv[1], "watch") == 0)
         result = WatchNames((DWORD)atoi(argv[2]));
     CoUninitialize();

@@ -148,6 +148,21 @@ case_data_width() {
   expect_copy "255"
 }
 
+# Parentheses group through the real keyboard, and a reader hears the
+# flags of the last operation in the status bar's name.
+case_parentheses() {
+  press F6
+  type_keys "5*(3+4)="
+  expect_copy "35"
+  type_keys "2*(3+(4*5))="
+  expect_copy "46"
+  type_keys "0-1="
+  local heard
+  heard=$(wine "$A11Y_READER" status | tr -d '\r')
+  [ "$heard" = "Bus=FF | Dev=1F | Func=7 | Reg=FF, Data Width = 64, carry, parity, sign" ] \
+    || fail "the reader heard the status bar say '$heard'"
+}
+
 case_paste() {
   put_on_x_clipboard "ff"
   press ctrl+v

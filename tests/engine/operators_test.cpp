@@ -186,7 +186,7 @@ TEST_F(OperatorSequences, DivisionByZeroKeepsLeftOperandAndBeepsOnce)
 
 TEST_F(OperatorSequences, CharactersOutsideTheTableChangeNothing)
 {
-    const std::string keyTable = "\b\r\x1b!%&*+-/<=>^jkmo|~";
+    const std::string keyTable = "\b\r\x1b!%&()*+-/<=>^jkmo|~";
     TypeKeys("5+3");
     const CalcState before = g_calc;
     for (int ch = 0; ch < 256; ch++) {

@@ -66,9 +66,10 @@ char WidestDigit(const char* candidates)
 }
 
 // The hexadecimal digits of the value whose readout is widest, Bus, Dev,
-// Func and Reg each made of its widest possible digits, and the widest bit
-// readout.
-void WorkOutWidestTexts(std::string* digits, std::string* bitText)
+// Func and Reg each made of its widest possible digits, the widest bit
+// readout, and the widest text of the flags part: every flag set, with the
+// count of open parentheses that draws widest.
+void WorkOutWidestTexts(std::string* digits, std::string* bitText, std::string* flagsText)
 {
     char hex = WidestDigit(HEX_DIGITS);
     unsigned bus = strtoul(std::string(2, hex).c_str(), NULL, 16);
@@ -83,6 +84,12 @@ void WorkOutWidestTexts(std::string* digits, std::string* bitText)
         if (MeasureInFont(g_statusBar, text) > MeasureInFont(g_statusBar, *bitText))
             *bitText = text;
     }
+    *flagsText = "";
+    for (int open = 1; open <= 32; open++) {
+        std::string text = "(" + std::to_string(open) + "  CF OF PF SF";
+        if (MeasureInFont(g_statusBar, text) > MeasureInFont(g_statusBar, *flagsText))
+            *flagsText = text;
+    }
 }
 
 // The status bar's text ink over a width: its print less the print with
@@ -90,7 +97,7 @@ void WorkOutWidestTexts(std::string* digits, std::string* bitText)
 Ink StatusInk(int width, int height)
 {
     int count = StatusPartCount();
-    std::string texts[3];
+    std::string texts[STATUS_PART_COUNT];
     Canvas with = PrintIntoCanvas(g_statusBar, width, height);
     for (int part = 0; part < count; part++) {
         texts[part] = StatusText(part);
@@ -113,8 +120,8 @@ void ExpectStatusTextsWhole(const char* rows)
     RECT bar;
     GetClientRect(g_statusBar, &bar);
     int count = StatusPartCount(), width = bar.right, height = bar.bottom;
-    int edges[3] = {}, wideEdges[3] = {};
-    SendMessageA(g_statusBar, SB_GETPARTS, 3, (LPARAM)edges);
+    int edges[STATUS_PART_COUNT] = {}, wideEdges[STATUS_PART_COUNT] = {};
+    SendMessageA(g_statusBar, SB_GETPARTS, STATUS_PART_COUNT, (LPARAM)edges);
     Ink shown = StatusInk(width, height);
     for (int part = 0; part < count; part++)
         wideEdges[part] = edges[part] + (part + 1) * SPARE;
@@ -474,11 +481,13 @@ TEST_F(Fit, StatusBarHoldsItsWidestTexts)
         StopCalculator();
         StartCalculator();
         ShowRows(c.hex, c.dec, c.bin);
-        std::string digits, bitText;
-        WorkOutWidestTexts(&digits, &bitText);
-        TypeChars(digits);
+        std::string digits, bitText, flagsText;
+        WorkOutWidestTexts(&digits, &bitText, &flagsText);
+        // An open parenthesis gives the flags part its room.
+        TypeChars("(" + digits);
         if (c.bin)
             SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)bitText.c_str());
+        SendMessageA(g_statusBar, SB_SETTEXTA, StatusPartCount() - 1, (LPARAM)flagsText.c_str());
         ExpectStatusTextsWhole(c.rows);
     }
     // A larger status font while the window is open: the parts and the

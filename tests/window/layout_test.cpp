@@ -20,13 +20,14 @@ struct RowSet {
 
 const RowSet ROW_SETS[] = {
     {"Hex Dec Bin", true, true, true, 79, 682, 77, 682},
-    {"Hex Dec", true, true, false, 27, 266, 52, 266},
+    {"Hex Dec", true, true, false, 27, 266, 52, 333},
     {"Hex Bin", true, false, true, 79, 682, 52, 682},
     {"Dec Bin", false, true, true, 79, 682, 52, 682},
     // "Bus=AA  |  Dev=0A  |  Func=0  |  Reg=AA" is 215 pixels wide in Wine's
-    // status font, with 4 pixels of room on each side.
-    {"Hex", true, false, false, 19, 202, 27, 223},
-    {"Dec", false, true, false, 27, 266, 27, 266},
+    // status font, with 4 pixels of room on each side; the flags part
+    // after it takes 92 more ("(32  CF OF PF SF", its room and the gap).
+    {"Hex", true, false, false, 19, 202, 27, 315},
+    {"Dec", false, true, false, 27, 266, 27, 333},
     {"Bin", false, false, true, 79, 682, 27, 682},
 };
 
@@ -109,7 +110,7 @@ TEST_F(Layout, BinaryRowWidensAndNarrowsInPlace)
     SIZE narrow = OuterSize();
     SendCommand(CMD_VIEW_BIN);
     SIZE wide = OuterSize();
-    EXPECT_EQ(wide.cx - narrow.cx, 682 - 266);
+    EXPECT_EQ(wide.cx - narrow.cx, 682 - 333);
     POINT position = OuterPosition();
     EXPECT_EQ(position.x, 10);
     EXPECT_EQ(position.y, 10);
@@ -144,7 +145,7 @@ TEST_F(Layout, StatusBarPartsFollowTheBinaryRow)
         StopCalculator();
         StartCalculator();
         ShowRows(set.hex, set.dec, set.bin);
-        EXPECT_EQ(StatusPartCount(), set.bin ? 3 : 1) << set.name;
+        EXPECT_EQ(StatusPartCount(), set.bin ? 4 : 2) << set.name;
         bool hexAlone = set.hex && !set.dec && !set.bin;
         EXPECT_EQ(StatusText(0), hexAlone ? readout.substr(6) : readout) << set.name;
         if (set.bin) {
@@ -174,9 +175,9 @@ TEST_F(Layout, PciReadoutDecodesTheShownValue)
 TEST_F(Layout, ShowingTheBinaryRowAgainBringsBackThreeParts)
 {
     SendCommand(CMD_VIEW_BIN);
-    EXPECT_EQ(StatusPartCount(), 1);
+    EXPECT_EQ(StatusPartCount(), 2);
     SendCommand(CMD_VIEW_BIN);
-    EXPECT_EQ(StatusPartCount(), 3);
+    EXPECT_EQ(StatusPartCount(), 4);
     EXPECT_EQ(StatusText(1), "      Data Width = 64");
     EXPECT_EQ(StatusText(2), "");
 }
