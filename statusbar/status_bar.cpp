@@ -164,10 +164,12 @@ void UpdateStatusBarText(HWND statusBar)
     FormatPciReadout(ShownValue(), readout, sizeof readout);
     const char* text = IsHexRowAlone() ? readout + LEADING_SPACES : readout;
     SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_PCI, (LPARAM)text);
-    char width[32];
-    FormatDataWidthText(g_calc.dataWidth, width, sizeof width);
-    if (parts == STATUS_PART_COUNT)
+    if (parts == STATUS_PART_COUNT) {
+        char width[32];
+        FormatDataWidthText(g_calc.dataWidth, width, sizeof width);
         SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_WIDTH, (LPARAM)width);
+    }
+    // An empty flags part has no border either.
     WPARAM border = flags[0] == 0 ? SBT_NOBORDERS : 0;
     SendMessageA(statusBar, SB_SETTEXTA, (parts - 1) | border, (LPARAM)flags);
 }

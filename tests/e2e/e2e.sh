@@ -131,8 +131,10 @@ case_copy_each_row() {
 }
 
 # F2 works at 32 bits, F4 keeps the low 8 of them and F12 goes back to 64
-# bits with the value the 8 left.
-case_data_width() {
+# bits with the value the 8 left. Parentheses group through the real
+# keyboard, and a reader hears the flags of the last operation in the
+# status bar's name.
+case_width_and_parentheses() {
   press F2
   type_keys "FFFFFFFF+1="
   expect_copy "0"
@@ -146,12 +148,7 @@ case_data_width() {
   press F12
   press F6
   expect_copy "255"
-}
-
-# Parentheses group through the real keyboard, and a reader hears the
-# flags of the last operation in the status bar's name.
-case_parentheses() {
-  press F6
+  press Escape
   type_keys "5*(3+4)="
   expect_copy "35"
   type_keys "2*(3+(4*5))="

@@ -1,8 +1,6 @@
 // The copy of a dialog template with another face, given templates cut
 // short: it never reads past their end and hands each back as it is.
-#include <windows.h>
-
-#include <gtest/gtest.h>
+#include "calculator.h"
 
 #include <string.h>
 
@@ -36,7 +34,9 @@ size_t FaceOffset(const BYTE* data)
 const WORD UNPADDED[] = {LOWORD(DS_SETFONT), HIWORD(DS_SETFONT), 0, 0, 0, 0, 0, 10, 10,
                          0, 0, 0, 8, L'A', 0};
 
-TEST(DialogTemplate, ShortTemplatesAreHandedBackAsTheyAre)
+typedef CalculatorTest Fit;
+
+TEST_F(Fit, ShortTemplatesAreHandedBackAsTheyAre)
 {
     DWORD size = 0;
     const BYTE* help = HelpTemplate(&size);

@@ -24,11 +24,11 @@ std::string StatusBarName()
     return Narrow(name);
 }
 
-typedef CalculatorTest StatusFlags;
+typedef CalculatorTest Layout;
 
 // With every row (the flags after the bit readout) and without the binary
 // row (right after the PCI readout).
-TEST_F(StatusFlags, LastPartShowsParenthesesAndFlags)
+TEST_F(Layout, LastPartShowsParenthesesAndFlags)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
     const std::string ESC(1, 27);

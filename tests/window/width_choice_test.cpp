@@ -42,12 +42,12 @@ void CALLBACK CountNameChanges(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
         g_nameChanges++;
 }
 
-typedef CalculatorTest WidthChoice;
+typedef CalculatorTest Layout;
 
 // Each key gives its width the radio mark and the status text, and the
 // rows' field its cells at that width (Bin, Dec, Hex: the widest visible
 // row's); the width already chosen changes nothing.
-TEST_F(WidthChoice, KeysChooseTheWidthAndTheFieldFollows)
+TEST_F(Layout, KeysChooseTheWidthAndTheFieldFollows)
 {
     struct Case { WPARAM key; int command; const char* text; int bin, dec, hex; };
     const Case cases[] = {
@@ -81,7 +81,7 @@ TEST_F(WidthChoice, KeysChooseTheWidthAndTheFieldFollows)
 // With the hexadecimal row alone at 8 bits and no status bar, the rows
 // need less room than the menu bar (made longer here, since Wine keeps a
 // window as wide as its caption needs): it stays on one line.
-TEST_F(WidthChoice, NarrowWindowKeepsTheMenuBarOnOneLine)
+TEST_F(Layout, NarrowWindowKeepsTheMenuBarOnOneLine)
 {
     HMENU menu = GetMenu(g_mainWindow);
     AppendMenuA(menu, MF_STRING, 0, "A longer menu title");
@@ -98,7 +98,7 @@ TEST_F(WidthChoice, NarrowWindowKeepsTheMenuBarOnOneLine)
 // At 32 bits bit 0 is the Bin row's last cell and bit 31 its first; the
 // status bar reads the width to a reader, who hears it change even where
 // no row's text does.
-TEST_F(WidthChoice, BitReadoutAndReadersFollowTheWidth)
+TEST_F(Layout, BitReadoutAndReadersFollowTheWidth)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, NULL,
