@@ -13,17 +13,16 @@ const int MAX_STATUS_PARTS = 8;
 const int STATUS_TEXT_SIZE = 128;
 
 // A status bar answers its role and its name itself, and leaves the rest
-// (its parts, its place among the windows) to the standard client object.
+// (its parts, its place among the windows, the answers once cut loose) to
+// the shared base and the standard client object.
 class StatusBarAccessible final : public AccessibleBase {
 public:
     StatusBarAccessible(HWND window, IAccessible* standard) : AccessibleBase(window, standard) {}
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        *name = NULL;
-        ChildKind kind = ClassifyChild(child);
-        if (kind != CHILD_SELF)
-            return kind == CHILD_NUMBERED ? m_standard->get_accName(child, name) : Refusal(kind);
+        if (ClassifyChild(child) != CHILD_SELF)
+            return AccessibleBase::get_accName(child, name);
         char speech[STATUS_SPEECH_SIZE];
         FormatStatusBarSpeech(m_window, speech, sizeof speech);
         return AnswerText(speech, name);
@@ -31,10 +30,9 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
+        if (ClassifyChild(child) != CHILD_SELF)
+            return AccessibleBase::get_accRole(child, role);
         VariantInitEmpty(role);
-        ChildKind kind = ClassifyChild(child);
-        if (kind != CHILD_SELF)
-            return kind == CHILD_NUMBERED ? m_standard->get_accRole(child, role) : Refusal(kind);
         role->vt = VT_I4;
         role->lVal = ROLE_SYSTEM_STATUSBAR;
         return S_OK;
@@ -56,50 +54,33 @@ LRESULT CALLBACK StatusBarReaderProc(HWND window, UINT message, WPARAM wParam, L
     return CallWindowProcA(g_statusBarProc, window, message, wParam, lParam);
 }
 
-// Appends a text without its leading and trailing spaces and with each run
-// of spaces made one.
-void AppendCollapsed(const char* text, char* buffer, size_t size, size_t* length)
+// Appends a part's text without its leading and trailing spaces and with
+// each run of spaces made one, after ", " where the buffer holds a text
+// already; a text of spaces alone appends nothing.
+void AppendPart(const char* text, char* buffer, size_t size, size_t* length)
 {
-    size_t start = *length;
-    bool space = false;
-    for (; *text != 0 && *length + 1 < size; text++) {
+    const char* pending = *length > 0 ? ", " : "";
+    bool started = false;
+    for (; *text != 0; text++) {
         if (*text == ' ') {
-            space = *length > start;
+            pending = started ? " " : pending;
             continue;
         }
-        if (space && *length + 2 < size)
-            buffer[(*length)++] = ' ';
-        space = false;
-        buffer[(*length)++] = *text;
+        for (; *pending != 0 && *length + 2 < size; pending++)
+            buffer[(*length)++] = *pending;
+        if (*length + 1 < size)
+            buffer[(*length)++] = *text;
+        started = true;
+        pending = "";
     }
     buffer[*length] = 0;
 }
 
-// Appends a part's text after ", " where it has any.
-void AppendPart(const char* text, char* buffer, size_t size, size_t* length)
-{
-    size_t before = *length;
-    if (*length > 0 && *length + 2 < size) {
-        lstrcpyA(buffer + *length, ", ");
-        *length += 2;
-    }
-    size_t separated = *length;
-    AppendCollapsed(text, buffer, size, length);
-    if (*length == separated)
-        buffer[*length = before] = 0;
-}
-
 void FormatFlagsInWords(char* buffer, size_t size)
 {
-    const uint32_t FLAGS[] = {FLAG_CF, FLAG_OF, FLAG_PF, FLAG_SF};
     const char* const WORDS[] = {"carry", "overflow", "parity", "sign"};
     char names[40] = "";
-    for (int i = 0; i < 4; i++)
-        if (g_calc.flags & FLAGS[i]) {
-            if (names[0] != 0)
-                lstrcatA(names, ", ");
-            lstrcatA(names, WORDS[i]);
-        }
+    AppendFlagNames(g_calc.flags, WORDS, ", ", names);
     int open = g_calc.openParens;
     if (open == 0)
         lstrcpynA(buffer, names, (int)size);

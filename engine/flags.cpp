@@ -3,23 +3,17 @@
 namespace {
 
 const int SHIFT_COUNT_MASK = 0xFF;
-const int HALF_BITS = 32;
-const uint64_t LOW_HALF = 0xFFFFFFFFull;
 
 bool TopBit(uint64_t value)
 {
     return IsNegativeAtWidth(value);
 }
 
-// The high 64 bits of the 128-bit product of two 64-bit numbers, from
-// their 32-bit halves, so no compiler extension is needed.
-uint64_t HighProduct(uint64_t a, uint64_t b)
+// The product of two 64-bit numbers needs more than 64 bits: dividing the
+// low 64 bits of it by one factor does not give the other.
+bool ProductPasses64Bits(uint64_t a, uint64_t b)
 {
-    uint64_t aLow = a & LOW_HALF, aHigh = a >> HALF_BITS;
-    uint64_t bLow = b & LOW_HALF, bHigh = b >> HALF_BITS;
-    uint64_t low = aLow * bLow, middle1 = aHigh * bLow, middle2 = aLow * bHigh;
-    uint64_t carry = ((low >> HALF_BITS) + (middle1 & LOW_HALF) + (middle2 & LOW_HALF)) >> HALF_BITS;
-    return aHigh * bHigh + (middle1 >> HALF_BITS) + (middle2 >> HALF_BITS) + carry;
+    return a != 0 && (a * b) / a != b;
 }
 
 // The magnitude of a value read as a signed number of the data width.
@@ -33,7 +27,7 @@ bool ProductCarries(uint64_t a, uint64_t e)
 {
     if (g_calc.dataWidth < MAX_DATA_WIDTH)
         return a * e > WidthMask();
-    return HighProduct(a, e) != 0;
+    return ProductPasses64Bits(a, e);
 }
 
 // The signed product does not fit the width: its magnitude passes the
@@ -43,7 +37,7 @@ bool ProductOverflows(uint64_t a, uint64_t e)
     uint64_t ma = Magnitude(a), me = Magnitude(e);
     bool negative = TopBit(a) != TopBit(e) && ma != 0 && me != 0;
     uint64_t limit = (WidthMask() >> 1) + (negative ? 1 : 0);
-    if (g_calc.dataWidth >= MAX_DATA_WIDTH && HighProduct(ma, me) != 0)
+    if (g_calc.dataWidth >= MAX_DATA_WIDTH && ProductPasses64Bits(ma, me))
         return true;
     return ma * me > limit;
 }
@@ -58,12 +52,14 @@ bool ShiftCarries(OpCode op, uint64_t a, uint64_t e)
     return ((a >> bit) & 1) != 0;
 }
 
+// The low byte folded onto its lowest bit: 1 for an odd count of ones.
 bool EvenParity(uint64_t value)
 {
-    int ones = 0;
-    for (int bit = 0; bit < 8; bit++)
-        ones += (int)((value >> bit) & 1);
-    return ones % 2 == 0;
+    unsigned low = (unsigned)value & 0xFF;
+    low ^= low >> 4;
+    low ^= low >> 2;
+    low ^= low >> 1;
+    return (low & 1) == 0;
 }
 
 uint32_t ResultFlags(uint64_t r)

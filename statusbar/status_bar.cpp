@@ -68,17 +68,23 @@ void FormatDataWidthText(int32_t width, char* buffer, size_t size)
     FormatStatusText(buffer, size, "      Data Width = %d", (int)width);
 }
 
-void FormatFlagsText(int32_t openParens, uint32_t flags, char* buffer, size_t size)
+void AppendFlagNames(uint32_t flags, const char* const names[], const char* separator,
+                     char* buffer)
 {
     const uint32_t FLAGS[] = {FLAG_CF, FLAG_OF, FLAG_PF, FLAG_SF};
-    const char* const NAMES[] = {"CF", "OF", "PF", "SF"};
-    char names[16] = "";
     for (int i = 0; i < 4; i++)
         if (flags & FLAGS[i]) {
-            if (names[0] != 0)
-                lstrcatA(names, " ");
-            lstrcatA(names, NAMES[i]);
+            if (buffer[0] != 0)
+                lstrcatA(buffer, separator);
+            lstrcatA(buffer, names[i]);
         }
+}
+
+void FormatFlagsText(int32_t openParens, uint32_t flags, char* buffer, size_t size)
+{
+    const char* const NAMES[] = {"CF", "OF", "PF", "SF"};
+    char names[16] = "";
+    AppendFlagNames(flags, NAMES, " ", names);
     if (openParens == 0)
         lstrcpynA(buffer, names, (int)size);
     else

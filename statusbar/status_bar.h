@@ -44,6 +44,10 @@ void FormatStatusText(char* buffer, size_t size, const char* format, ...);
 void FormatPciReadout(uint64_t value, char* buffer, size_t size);
 // The statement of a data width, with its leading spaces.
 void FormatDataWidthText(int32_t width, char* buffer, size_t size);
+// Appends the names of the set flags (four, in the order CF OF PF SF) to
+// the text in buffer, a separator before each but the text's first.
+void AppendFlagNames(uint32_t flags, const char* const names[], const char* separator,
+                     char* buffer);
 // The open parentheses and the set flags, as "(2  CF OF SF"; empty while
 // none is open and none is set.
 void FormatFlagsText(int32_t openParens, uint32_t flags, char* buffer, size_t size);

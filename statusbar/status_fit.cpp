@@ -46,38 +46,28 @@ int TextWidthInDc(const char* text, const void* dc)
     return TextWidth((HDC)dc, text);
 }
 
-int WidestDataWidthText(HDC dc)
+// One of the texts a part can show, by its number.
+typedef void (*PartText)(int index, char* buffer, size_t size);
+
+void DataWidthText(int index, char* buffer, size_t size)
 {
-    int widest = 0;
-    for (int32_t width : DataWidths) {
-        char text[32];
-        FormatDataWidthText(width, text, sizeof text);
-        int textWidth = TextWidth(dc, text);
-        widest = textWidth > widest ? textWidth : widest;
-    }
-    return widest;
+    FormatDataWidthText(DataWidths[index], buffer, size);
 }
 
-int WidestFlagsText(HDC dc)
+// Every flag set, with any count of open parentheses.
+void FlagsText(int openParens, char* buffer, size_t size)
 {
-    const uint32_t ALL_FLAGS = FLAG_CF | FLAG_OF | FLAG_PF | FLAG_SF;
-    int widest = 0;
-    for (int32_t open = 0; open <= MAX_OPEN_PARENS; open++) {
-        char text[32];
-        FormatFlagsText(open, ALL_FLAGS, text, sizeof text);
-        int width = TextWidth(dc, text);
-        widest = width > widest ? width : widest;
-    }
-    return widest;
+    FormatFlagsText(openParens, FLAG_CF | FLAG_OF | FLAG_PF | FLAG_SF, buffer, size);
 }
 
-int WidestBitReadout(HDC dc)
+// The width of the widest of a part's texts numbered 0 to count-1.
+int WidestText(HDC dc, PartText text, int count)
 {
     int widest = 0;
-    for (int bit = 0; bit < BIT_COUNT; bit++) {
-        char text[32];
-        FormatBitReadout(bit, text, sizeof text);
-        int width = TextWidth(dc, text);
+    for (int index = 0; index < count; index++) {
+        char buffer[32];
+        text(index, buffer, sizeof buffer);
+        int width = TextWidth(dc, buffer);
         widest = width > widest ? width : widest;
     }
     return widest;
@@ -192,8 +182,10 @@ void FitStatusPartsToTexts(HWND statusBar)
     GetTextMetricsA(dc, &metrics);
     char readout[100];
     FormatPciReadout(WidestPciValue(TextWidthInDc, dc), readout, sizeof readout);
-    int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout), WidestDataWidthText(dc),
-                                     WidestBitReadout(dc), WidestFlagsText(dc)};
+    int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout),
+                                     WidestText(dc, DataWidthText, DATA_WIDTH_COUNT),
+                                     WidestText(dc, FormatBitReadout, BIT_COUNT),
+                                     WidestText(dc, FlagsText, MAX_OPEN_PARENS + 1)};
     int hexAloneWidth = TextWidth(dc, readout + LEADING_SPACES);
     TextRoom room = MeasureTextRoom(font, metrics.tmHeight);
     SelectObject(dc, previous);
