@@ -37,12 +37,20 @@ focus_window() {
 # Runs the command in the background and waits up to SECONDS for the
 # calculator's window, then gives it the focus:
 #   start_program SECONDS COMMAND [ARGS...]
+# A search is tried again and again rather than waiting in one: a window
+# that goes away while xdotool reads it (Wine shows and closes some while
+# it makes a prefix) ends that search with an X error.
 start_program() {
   local seconds=$1
   shift
   "$@" &
   PROGRAM_PID=$!
-  WINDOW=$(timeout "$seconds" xdotool search --sync --name '^Ternwick \(v' | head -n 1) || true
+  WINDOW=""
+  local deadline=$((SECONDS + seconds))
+  while [ -z "$WINDOW" ] && [ "$SECONDS" -lt "$deadline" ]; do
+    WINDOW=$(xdotool search --name '^Ternwick \(v' 2>/dev/null | head -n 1) || true
+    [ -n "$WINDOW" ] || sleep 0.2
+  done
   [ -n "$WINDOW" ] || { echo "FAIL [$CASE]: the window did not appear"; exit 1; }
   focus_window "$WINDOW"
 }
