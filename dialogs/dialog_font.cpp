@@ -160,6 +160,29 @@ void ReadFont(const BYTE* data, const FontPlace& place, DialogFont* font)
     lstrcpynW(font->face, (const WCHAR*)(data + place.face), LF_FACESIZE);
 }
 
+// Everything before the face and everything from the controls on are
+// copied as they are; the controls keep their alignment.
+const DLGTEMPLATE* CopyWithFace(const BYTE* data, size_t size, const FontPlace& place,
+                                const WCHAR* face)
+{
+    size_t faceBytes = (lstrlenW(face) + 1) * sizeof(WCHAR);
+    size_t items = AlignToDword(place.face + faceBytes);
+    size_t controls = size - place.items;
+    if (lstrcmpW(face, (const WCHAR*)(data + place.face)) == 0 ||
+        items + controls > MAX_TEMPLATE_SIZE)
+        return (const DLGTEMPLATE*)data;
+    if (g_templateCopy == NULL)
+        g_templateCopy = (BYTE*)HeapAlloc(GetProcessHeap(), 0, MAX_TEMPLATE_SIZE);
+    if (g_templateCopy == NULL)
+        return (const DLGTEMPLATE*)data;
+    BYTE* copy = g_templateCopy;
+    memset(copy, 0, MAX_TEMPLATE_SIZE);
+    memcpy(copy, data, place.face);
+    memcpy(copy + place.face, face, faceBytes);
+    memcpy(copy + items, data + place.items, controls);
+    return (const DLGTEMPLATE*)copy;
+}
+
 } // namespace
 
 bool ReadTemplateFont(HINSTANCE instance, int templateId, DialogFont* font)
@@ -183,41 +206,24 @@ void ChooseDialogFace(const DialogFont& font, int dpi, WCHAR face[LF_FACESIZE])
         lstrcpynW(face, OUTLINE_DIALOG_FACE, LF_FACESIZE);
 }
 
-// Everything before the face and everything from the controls on are
-// copied as they are; the controls keep their alignment.
-const DLGTEMPLATE* TemplateWithFace(const BYTE* data, size_t size, const WCHAR* face)
+// The template is parsed once: its font is read from the place found.
+const DLGTEMPLATE* DialogTemplateFrom(const BYTE* data, size_t size, int dpi)
 {
     FontPlace place;
     if (data == NULL || !FindFontPlace(data, size, &place))
         return (const DLGTEMPLATE*)data;
-    size_t faceBytes = (lstrlenW(face) + 1) * sizeof(WCHAR);
-    size_t items = AlignToDword(place.face + faceBytes);
-    size_t controls = size - place.items;
-    if (lstrcmpW(face, (const WCHAR*)(data + place.face)) == 0 ||
-        items + controls > MAX_TEMPLATE_SIZE)
-        return (const DLGTEMPLATE*)data;
-    if (g_templateCopy == NULL)
-        g_templateCopy = (BYTE*)HeapAlloc(GetProcessHeap(), 0, MAX_TEMPLATE_SIZE);
-    if (g_templateCopy == NULL)
-        return (const DLGTEMPLATE*)data;
-    BYTE* copy = g_templateCopy;
-    memset(copy, 0, MAX_TEMPLATE_SIZE);
-    memcpy(copy, data, place.face);
-    memcpy(copy + place.face, face, faceBytes);
-    memcpy(copy + items, data + place.items, controls);
-    return (const DLGTEMPLATE*)copy;
+    DialogFont font;
+    ReadFont(data, place, &font);
+    WCHAR face[LF_FACESIZE];
+    ChooseDialogFace(font, dpi, face);
+    return CopyWithFace(data, size, place, face);
 }
 
 const DLGTEMPLATE* DialogTemplateAt(HINSTANCE instance, int templateId, int dpi)
 {
     DWORD size = 0;
     const BYTE* data = LoadTemplate(instance, templateId, &size);
-    DialogFont font;
-    if (!ReadTemplateFont(instance, templateId, &font))
-        return (const DLGTEMPLATE*)data;
-    WCHAR face[LF_FACESIZE];
-    ChooseDialogFace(font, dpi, face);
-    return TemplateWithFace(data, size, face);
+    return DialogTemplateFrom(data, size, dpi);
 }
 
 HFONT MakeDialogFont(const DialogFont& font, int dpi)

@@ -22,11 +22,9 @@ void ChooseDialogFace(const DialogFont& font, int dpi, WCHAR face[LF_FACESIZE]);
 // The template to make the dialog from at the DPI: the resource itself, or
 // a copy of it with the chosen face. The copy is good until the next call.
 const DLGTEMPLATE* DialogTemplateAt(HINSTANCE instance, int templateId, int dpi);
-// The template in data (size bytes) with its font's face replaced, in a
-// copy good until the next call; the template itself where the face is
-// the same, or where the template has no font or ends before its fields
-// do.
-const DLGTEMPLATE* TemplateWithFace(const BYTE* data, size_t size, const WCHAR* face);
+// The same for a template in data (size bytes): the template itself where
+// the face stays, or where it has no font or ends before its fields do.
+const DLGTEMPLATE* DialogTemplateFrom(const BYTE* data, size_t size, int dpi);
 // A font of the chosen face at the template's size at the DPI; the caller
 // deletes it.
 HFONT MakeDialogFont(const DialogFont& font, int dpi);
