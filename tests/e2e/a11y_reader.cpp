@@ -6,7 +6,7 @@
 //                           "ready", and after MS milliseconds prints
 //                           "event ID NAME" for the last change of each row,
 //                           its name read as the hook's reader would
-//   a11y_reader status      the name of the list's last child, the status bar
+//   a11y_reader status      the name of the status bar
 #include <windows.h>
 #include <oleacc.h>
 
@@ -66,21 +66,13 @@ int PrintRows()
     return 0;
 }
 
+// The status bar's own object, as a reader reaches it from the bar's window.
 int PrintStatusBar()
 {
-    IAccessible* client = ClientObject();
-    if (client == NULL)
-        return 1;
-    LONG count = 0;
-    client->get_accChildCount(&count);
-    IDispatch* child = NULL;
+    HWND bar = FindWindowExA(FindWindowA("KESTRO", NULL), NULL, "msctls_statusbar32", NULL);
     IAccessible* statusBar = NULL;
-    if (client->get_accChild(Child(count), &child) == S_OK && child != NULL) {
-        child->QueryInterface(__uuidof(IAccessible), (void**)&statusBar);
-        child->Release();
-    }
-    client->Release();
-    if (statusBar == NULL)
+    if (bar == NULL ||
+        AccessibleObjectFromWindow(bar, OBJID_CLIENT, __uuidof(IAccessible), (void**)&statusBar))
         return 1;
     PrintName(statusBar, Child(CHILDID_SELF));
     printf("\n");

@@ -157,6 +157,13 @@ TEST_F(Accessibility, EachChangeIsAnnouncedOnce)
     EXPECT_EQ(CountEvents(EVENT_OBJECT_SELECTION, 2), 1);
     EXPECT_EQ(CountEvents(EVENT_OBJECT_FOCUS, 2), 1);
 
+    // A change of width leaves every row's text: only the status bar's
+    // name changes, and it is heard.
+    g_events.clear();
+    SendCommand(CMD_WIDTH_32);
+    PumpMessages();
+    EXPECT_EQ(CountEvents(EVENT_OBJECT_NAMECHANGE, CHILDID_SELF), 1);
+
     g_events.clear();
     SendCommand(CMD_VIEW_HEX);
     PumpMessages();

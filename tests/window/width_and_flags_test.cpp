@@ -1,10 +1,12 @@
-// The data width chosen from the View menu and its keys: the radio mark,
-// the status bar, the field of the rows, the bit readout and the reader's
-// view of the status bar.
+// The data width chosen from the View menu and its keys (the radio mark,
+// the status bar, the rows' field, the bit readout), and the status bar's
+// last part: the open parentheses and the flags, shown in short and read out
+// in words, in a window whose size never changes as they come and go.
 #include "calculator.h"
 #include "canvas.h"
 #include "reader.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "display/layout.h"
@@ -32,21 +34,28 @@ int HighlightRight()
     return right;
 }
 
-int g_nameChanges;
-
-void CALLBACK CountNameChanges(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
-                               DWORD, DWORD)
+// The status bar's name to a reader, and its role.
+std::string StatusBarName(LONG* role = NULL)
 {
-    if (event == EVENT_OBJECT_NAMECHANGE && window == g_statusBar && object == OBJID_CLIENT &&
-        child == CHILDID_SELF)
-        g_nameChanges++;
+    IAccessible* statusBar = NULL;
+    if (AccessibleObjectFromWindow(g_statusBar, OBJID_CLIENT, __uuidof(IAccessible),
+                                   (void**)&statusBar) != S_OK)
+        return "";
+    BSTR name = NULL;
+    VARIANT answer = {};
+    statusBar->get_accName(Child(CHILDID_SELF), &name);
+    statusBar->get_accRole(Child(CHILDID_SELF), &answer);
+    statusBar->Release();
+    if (role != NULL)
+        *role = answer.lVal;
+    return Narrow(name);
 }
 
 typedef CalculatorTest Layout;
 
 // Each key gives its width the radio mark and the status text, and the
 // rows' field its cells at that width (Bin, Dec, Hex: the widest visible
-// row's); the width already chosen changes nothing.
+// row's).
 TEST_F(Layout, KeysChooseTheWidthAndTheFieldFollows)
 {
     struct Case { WPARAM key; int command; const char* text; int bin, dec, hex; };
@@ -55,18 +64,12 @@ TEST_F(Layout, KeysChooseTheWidthAndTheFieldFollows)
         {VK_F2, CMD_WIDTH_32, "      Data Width = 32", 39, 15, 9},
         {VK_F3, CMD_WIDTH_16, "      Data Width = 16", 19, 8, 4},
         {VK_F4, CMD_WIDTH_8, "      Data Width = 8", 9, 5, 2},
-        {VK_F4, CMD_WIDTH_8, "      Data Width = 8", 9, 5, 2},
     };
     for (const Case& c : cases) {
-        SIZE before = OuterSize();
-        bool again = (MenuState(c.command) & MF_CHECKED) != 0;
         PressThroughLoop(c.key, NO_MODIFIER);
         for (int command : WIDTH_COMMANDS)
             EXPECT_EQ((MenuState(command) & MF_CHECKED) != 0, command == c.command) << c.text;
         EXPECT_EQ(StatusText(STATUS_PART_WIDTH), c.text);
-        if (again) {
-            EXPECT_EQ(OuterSize().cx, before.cx) << c.text;
-        }
         const int fields[] = {c.bin, c.dec, c.hex};
         for (int shown = 3; shown >= 1; shown--) {
             ShowRows(true, shown >= 2, shown == 3);
@@ -96,32 +99,15 @@ TEST_F(Layout, NarrowWindowKeepsTheMenuBarOnOneLine)
 }
 
 // At 32 bits bit 0 is the Bin row's last cell and bit 31 its first; the
-// status bar reads the width to a reader, who hears it change even where
-// no row's text does.
+// status bar reads the width to a reader.
 TEST_F(Layout, BitReadoutAndReadersFollowTheWidth)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, NULL,
-                                         CountNameChanges, GetCurrentProcessId(), 0,
-                                         WINEVENT_OUTOFCONTEXT);
-    g_nameChanges = 0;
     PressThroughLoop(VK_F2, NO_MODIFIER);
-    PumpMessages();
-    EXPECT_EQ(g_nameChanges, 1);
-    UnhookWinEvent(hook);
-
-    IAccessible* statusBar = NULL;
-    ASSERT_EQ(AccessibleObjectFromWindow(g_statusBar, OBJID_CLIENT, __uuidof(IAccessible),
-                                         (void**)&statusBar),
-              S_OK);
     TypeChars("FFFFFFFF");
-    BSTR name = NULL;
-    VARIANT role = {};
-    statusBar->get_accName(Child(CHILDID_SELF), &name);
-    statusBar->get_accRole(Child(CHILDID_SELF), &role);
-    statusBar->Release();
-    EXPECT_EQ(Narrow(name), "Bus=FF | Dev=1F | Func=7 | Reg=FF, Data Width = 32");
-    EXPECT_EQ(role.lVal, ROLE_SYSTEM_STATUSBAR);
+    LONG role = 0;
+    EXPECT_EQ(StatusBarName(&role), "Bus=FF | Dev=1F | Func=7 | Reg=FF, Data Width = 32");
+    EXPECT_EQ(role, ROLE_SYSTEM_STATUSBAR);
 
     struct Case { int cell; const char* text; };
     const Case cases[] = {{38, "      Bit 00"}, {0, "      Bit 31"}, {4, " "}};
@@ -130,6 +116,44 @@ TEST_F(Layout, BitReadoutAndReadersFollowTheWidth)
         int x = g_metrics.valueX + c.cell * g_metrics.cellWidth + g_metrics.cellWidth / 2;
         SendMessageA(g_mainWindow, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
         EXPECT_EQ(StatusText(STATUS_PART_BIT), c.text) << "cell " << c.cell;
+    }
+}
+
+// With every row (the flags after the bit readout) and without the binary
+// row (right after the PCI readout).
+TEST_F(Layout, LastPartShowsParenthesesAndFlags)
+{
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    const std::string ESC(1, 27);
+    struct Step { std::string keys; const char* text; const char* words; };
+    const Step steps[] = {
+        {"", "", ""},
+        {"((", "(2", "2 open parentheses"},
+        {"0-1", "(2  PF", "2 open parentheses; parity"},
+        {")", "(1  CF PF SF", "1 open parenthesis; carry, parity, sign"},
+        {"=", "PF SF", "parity, sign"},
+        {ESC + "~", "PF SF", "parity, sign"},
+        {"7+1=", "", ""},
+    };
+    for (bool bin : {true, false}) {
+        StopCalculator();
+        StartCalculator();
+        ShowRows(true, true, bin);
+        SIZE size = OuterSize();
+        for (const Step& step : steps) {
+            TypeChars(step.keys);
+            int part = StatusPartCount() - 1;
+            EXPECT_EQ(part, bin ? STATUS_PART_FLAGS : 1);
+            std::string name = StatusBarName(), words = step.words;
+            LRESULT length = SendMessageA(g_statusBar, SB_GETTEXTLENGTHA, part, 0);
+            EXPECT_EQ(StatusText(part), step.text) << step.keys;
+            EXPECT_EQ((HIWORD(length) & SBT_NOBORDERS) != 0, words.empty()) << step.keys;
+            EXPECT_EQ(name.substr(name.size() - words.size()), words) << name;
+            EXPECT_EQ(name.find("open") == std::string::npos, words.find("open") == std::string::npos)
+                << name;
+            EXPECT_EQ(OuterSize().cx, size.cx) << step.keys;
+            EXPECT_EQ(OuterSize().cy, size.cy) << step.keys;
+        }
     }
 }
 
