@@ -1,5 +1,7 @@
 #include "accessibility/accessibility.h"
 
+#include <windows.h>
+
 #include <string.h>
 
 #include "accessibility/status_accessible.h"

@@ -5,7 +5,7 @@
 
 #include "accessibility/accessible_base.h"
 #include "engine/calc_state.h"
-#include "statusbar/status_bar.h"
+#include "statusbar/status_texts.h"
 
 namespace {
 
@@ -76,19 +76,6 @@ void AppendPart(const char* text, char* buffer, size_t size, size_t* length)
     buffer[*length] = 0;
 }
 
-void FormatFlagsInWords(char* buffer, size_t size)
-{
-    const char* const WORDS[] = {"carry", "overflow", "parity", "sign"};
-    char names[40] = "";
-    AppendFlagNames(g_calc.flags, WORDS, ", ", names);
-    int open = g_calc.openParens;
-    if (open == 0)
-        lstrcpynA(buffer, names, (int)size);
-    else
-        FormatStatusText(buffer, size, names[0] != 0 ? "%d open %s; %s" : "%d open %s", open,
-                   open == 1 ? "parenthesis" : "parentheses", names);
-}
-
 } // namespace
 
 void ExposeStatusBarToReaders(HWND statusBar)
@@ -100,19 +87,23 @@ void ExposeStatusBarToReaders(HWND statusBar)
 }
 
 // The bar's last part shows the open parentheses and the flags in short;
-// a reader hears them in words ("2 open parentheses; carry, sign").
+// a reader hears them in words ("2 open parentheses; carry, sign"). The
+// bit readout follows the mouse with no event a reader would hear, so a
+// name that held it would go stale: it is left out.
 void FormatStatusBarSpeech(HWND statusBar, char* buffer, size_t size)
 {
     size_t length = 0;
     buffer[0] = 0;
     int parts = (int)SendMessageA(statusBar, SB_GETPARTS, 0, 0);
     for (int part = 0; part < parts - 1 && part < MAX_STATUS_PARTS; part++) {
+        if (part == STATUS_PART_BIT)
+            continue;
         char text[STATUS_TEXT_SIZE] = "";
         if (LOWORD(SendMessageA(statusBar, SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
             SendMessageA(statusBar, SB_GETTEXTA, part, (LPARAM)text);
         AppendPart(text, buffer, size, &length);
     }
     char words[STATUS_TEXT_SIZE];
-    FormatFlagsInWords(words, sizeof words);
+    FormatFlagsInWords(g_calc.openParens, g_calc.flags, words, sizeof words);
     AppendPart(words, buffer, size, &length);
 }

@@ -12,6 +12,6 @@ const int STATUS_SPEECH_SIZE = 160;
 // Gives the status bar window the program's object for readers; the
 // object is cut loose when the window goes away.
 void ExposeStatusBarToReaders(HWND statusBar);
-// What the status bar says: the texts of its parts, each without its runs
-// of spaces, the empty ones left out, joined by ", ".
+// What the status bar says: the texts of its parts but the bit readout,
+// each without its runs of spaces, the empty ones left out, joined by ", ".
 void FormatStatusBarSpeech(HWND statusBar, char* buffer, size_t size);

@@ -6,7 +6,6 @@
 #include "dialogs/dialog_font.h"
 #include "dialogs/reference_windows.h"
 #include "accessibility/accessibility.h"
-#include "accessibility/status_accessible.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/rows.h"
@@ -60,13 +59,6 @@ void ShowAboutBox(HWND window)
                             window, AboutDialogProc, 0);
 }
 
-// A status bar made anew is given the program's object for readers.
-void ToggleStatusBarForReaders()
-{
-    ToggleStatusBar();
-    ExposeStatusBarToReaders(g_statusBar);
-}
-
 // Commands that change what is shown are followed by a refresh; unknown
 // identifiers go to default processing.
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
@@ -83,7 +75,7 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
     case CMD_SELECT_HEX: SelectRow(ROW_HEX); break;
     case CMD_SELECT_DEC: SelectRow(ROW_DEC); break;
     case CMD_SELECT_BIN: SelectRow(ROW_BIN); break;
-    case CMD_STATUS_BAR: ToggleStatusBarForReaders(); break;
+    case CMD_STATUS_BAR: ToggleStatusBar(); break;
     case CMD_WIDTH_64: ChooseDataWidth(64); break;
     case CMD_WIDTH_32: ChooseDataWidth(32); break;
     case CMD_WIDTH_16: ChooseDataWidth(16); break;

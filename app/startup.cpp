@@ -2,7 +2,6 @@
 
 #include "app/main_window.h"
 #include "accessibility/accessibility.h"
-#include "accessibility/status_accessible.h"
 #include "display/layout.h"
 #include "display/menu_state.h"
 #include "display/metrics.h"
@@ -52,7 +51,6 @@ int CreateMainWindow(HINSTANCE instance, int showCommand)
                                   WINDOW_Y, 0, 0, NULL, NULL, instance, NULL);
     UpdateLayoutMetrics(WindowDpi(window));
     CreateStatusBar(window, instance);
-    ExposeStatusBarToReaders(g_statusBar);
     SizeMainWindow(window);
     UpdateMenuState();
     RecordAnnouncedRows();

@@ -107,11 +107,14 @@ void SizeMainWindow(HWND window)
 
 // One move to the suggested place, in the new size, without activating the
 // window: a placement's show command could activate it.
+// The menu bar is laid out anew at the new DPI before it is measured: its
+// items still have their sizes of the old DPI until then.
 void ScaleMainWindow(HWND window, int dpi, const RECT* suggested)
 {
     g_mainWindow = window;
     UpdateLayoutMetrics(dpi);
     ScaleStatusBar();
+    DrawMenuBar(window);
     SIZE outer = LayOutVisibleRows();
     SetWindowPos(window, NULL, suggested->left, suggested->top, outer.cx, outer.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -110,15 +110,15 @@ void UpdateLayoutMetrics(int dpi)
 }
 
 // Each edge is the larger of the scaled base edge and what the part's text
-// needs after the edge before it: the text and the room around it.
-void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], TextRoom room, int gap,
-                           int textEnds[STATUS_PART_COUNT])
+// needs after the edge before it: the text and the room around it. The
+// flags part has no base edge, so it ends where its widest text does.
+void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], TextRoom room, int gap)
 {
     int left = 0;
     for (int i = 0; i < STATUS_PART_COUNT; i++) {
-        textEnds[i] = left + room.left + textWidths[i] + room.right;
+        int textEnd = left + room.left + textWidths[i] + room.right;
         int edge = ScaleToDpi(BASE_STATUS_EDGES[i]);
-        g_metrics.statusEdges[i] = edge > textEnds[i] ? edge : textEnds[i];
+        g_metrics.statusEdges[i] = edge > textEnd ? edge : textEnd;
         left = g_metrics.statusEdges[i] + gap;
     }
 }

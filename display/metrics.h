@@ -62,10 +62,8 @@ int WindowDpi(HWND window);
 void UpdateLayoutMetrics(int dpi);
 // Widens the status bar parts where their widest texts need it: their
 // widths in the bar's own font, the room the bar keeps around a text and
-// the gap between parts. textEnds receives where each part must end at
-// the least.
-void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], TextRoom room, int gap,
-                           int textEnds[STATUS_PART_COUNT]);
+// the gap between parts.
+void UpdateStatusPartEdges(const int textWidths[STATUS_PART_COUNT], TextRoom room, int gap);
 HFONT RowFont();
 // Deletes the row font made for a DPI other than 96; called at exit.
 void ReleaseRowFont();

@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <string.h>
 
 #include "display/layout.h"

@@ -1,5 +1,8 @@
 #include "display/row_text.h"
 
+#include <windows.h>
+
+#include <stdint.h>
 #include <string.h>
 
 #include "display/rows.h"
@@ -28,16 +31,20 @@ void FormatRowText(RowIndex row, bool grouped, char* buffer)
                  form.separator, form.isSigned);
 }
 
+// The speech is made whole first and then cut to the buffer, so the buffer
+// always ends in a NUL, however small it is.
 void FormatRowSpeech(RowIndex row, char* buffer, size_t size)
 {
+    if (size == 0)
+        return;
     char text[FORMAT_BUFFER_SIZE];
     FormatRowText(row, true, text);
     const char* digits = text + strspn(text, " ");
     const char* label = g_displayRows[row].label;
     size_t labelLength = strcspn(label, ":");
-    if (size < labelLength + 2)
-        return;
-    memcpy(buffer, label, labelLength);
-    buffer[labelLength] = ' ';
-    lstrcpynA(buffer + labelLength + 1, digits, (int)(size - labelLength - 1));
+    char speech[ROW_SPEECH_SIZE + FORMAT_BUFFER_SIZE];
+    lstrcpynA(speech, label, (int)labelLength + 1);
+    lstrcatA(speech, " ");
+    lstrcatA(speech, digits);
+    lstrcpynA(buffer, speech, (int)size);
 }

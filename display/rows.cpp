@@ -4,6 +4,7 @@
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/menu_state.h"
+#include "statusbar/bit_hover.h"
 
 namespace {
 
@@ -111,4 +112,5 @@ void ChooseDataWidth(int32_t width)
     SetDataWidth(width);
     SizeMainWindow(g_mainWindow);
     UpdateMenuState();
+    RereadBitHover();
 }

@@ -51,6 +51,11 @@ bool IsNegativeAtWidth(uint64_t value)
     return ((value >> (g_calc.dataWidth - 1)) & 1) != 0;
 }
 
+uint64_t MagnitudeAtWidth(uint64_t value)
+{
+    return IsNegativeAtWidth(value) ? (0 - value) & WidthMask() : value;
+}
+
 void SetDataWidth(int32_t width)
 {
     g_calc.dataWidth = width;

@@ -94,6 +94,8 @@ int DigitOfCharacter(int ch);
 uint64_t WidthMask();
 // Bit width-1 of a value: the decimal row shows it as a negative number.
 bool IsNegativeAtWidth(uint64_t value);
+// The magnitude of a value read as a signed number of the data width.
+uint64_t MagnitudeAtWidth(uint64_t value);
 // Chooses the data width; the registers, the kept ones included, keep
 // their low bits and lose the bits above it. The pending operator and the
 // shown register stay; the flags are cleared.

@@ -4,22 +4,11 @@ namespace {
 
 const int SHIFT_COUNT_MASK = 0xFF;
 
-bool TopBit(uint64_t value)
-{
-    return IsNegativeAtWidth(value);
-}
-
 // The product of two 64-bit numbers needs more than 64 bits: dividing the
 // low 64 bits of it by one factor does not give the other.
 bool ProductPasses64Bits(uint64_t a, uint64_t b)
 {
     return a != 0 && (a * b) / a != b;
-}
-
-// The magnitude of a value read as a signed number of the data width.
-uint64_t Magnitude(uint64_t value)
-{
-    return TopBit(value) ? (0 - value) & WidthMask() : value;
 }
 
 // The unsigned product does not fit the width.
@@ -34,8 +23,8 @@ bool ProductCarries(uint64_t a, uint64_t e)
 // largest positive value, or the most negative one when the signs differ.
 bool ProductOverflows(uint64_t a, uint64_t e)
 {
-    uint64_t ma = Magnitude(a), me = Magnitude(e);
-    bool negative = TopBit(a) != TopBit(e) && ma != 0 && me != 0;
+    uint64_t ma = MagnitudeAtWidth(a), me = MagnitudeAtWidth(e);
+    bool negative = IsNegativeAtWidth(a) != IsNegativeAtWidth(e) && ma != 0 && me != 0;
     uint64_t limit = (WidthMask() >> 1) + (negative ? 1 : 0);
     if (g_calc.dataWidth >= MAX_DATA_WIDTH && ProductPasses64Bits(ma, me))
         return true;
@@ -64,7 +53,7 @@ bool EvenParity(uint64_t value)
 
 uint32_t ResultFlags(uint64_t r)
 {
-    return (EvenParity(r) ? FLAG_PF : 0) | (TopBit(r) ? FLAG_SF : 0);
+    return (EvenParity(r) ? FLAG_PF : 0) | (IsNegativeAtWidth(r) ? FLAG_SF : 0);
 }
 
 } // namespace
@@ -72,14 +61,15 @@ uint32_t ResultFlags(uint64_t r)
 uint32_t FlagsOfOperation(OpCode op, uint64_t a, uint64_t e, uint64_t r)
 {
     bool carry = false, overflow = false;
+    bool signA = IsNegativeAtWidth(a), signE = IsNegativeAtWidth(e), signR = IsNegativeAtWidth(r);
     switch (op) {
     case OP_ADD:
         carry = r < a;
-        overflow = TopBit(a) == TopBit(e) && TopBit(r) != TopBit(a);
+        overflow = signA == signE && signR != signA;
         break;
     case OP_SUB:
         carry = a < e;
-        overflow = TopBit(a) != TopBit(e) && TopBit(r) != TopBit(a);
+        overflow = signA != signE && signR != signA;
         break;
     case OP_MUL:
         carry = ProductCarries(a, e);
@@ -88,7 +78,7 @@ uint32_t FlagsOfOperation(OpCode op, uint64_t a, uint64_t e, uint64_t r)
     case OP_SHL:
     case OP_SHR:
         carry = ShiftCarries(op, a, e);
-        overflow = TopBit(r) != TopBit(a);
+        overflow = signR != signA;
         break;
     default: break;
     }

@@ -40,7 +40,7 @@ void FormatNumber(uint64_t value, char* buffer, int32_t radix, int32_t groupSize
         return;
 
     bool negative = isSigned && IsNegativeAtWidth(value);
-    uint64_t magnitude = negative ? (0 - value) & WidthMask() : value;
+    uint64_t magnitude = negative ? MagnitudeAtWidth(value) : value;
     for (int k = 1; p >= 0; k++) {
         buffer[p--] = DigitCharacter((unsigned)(magnitude % (uint64_t)radix));
         magnitude /= (uint64_t)radix;

@@ -1,5 +1,6 @@
 #include "operators.h"
 
+#include <stdint.h>
 #include <string.h>
 
 #include "calc_state.h"
@@ -49,7 +50,7 @@ uint64_t Evaluate(OpCode op, uint64_t a, uint64_t e)
 // Division and remainder by zero are refused: the left operand and the
 // flags survive, and the user hears the same alert as for a refused digit.
 // Loading a number after "=" is no operation and leaves the flags too.
-void CarryOut(OpCode op)
+void PerformOperation(OpCode op)
 {
     uint64_t a = g_calc.accumulator, e = g_calc.entry;
     if ((op == OP_DIV || op == OP_MOD) && e == 0) {
@@ -134,7 +135,7 @@ void ApplyPendingOperator()
     // "=" right after a result has nothing new to fold in.
     if (g_calc.pendingOp == OP_EQUALS && g_calc.showingResult)
         return;
-    CarryOut(g_calc.pendingOp);
+    PerformOperation(g_calc.pendingOp);
     g_calc.entry = 0;
     g_calc.showingResult = true;
 }

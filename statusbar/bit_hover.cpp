@@ -1,6 +1,7 @@
 #include "statusbar/bit_hover.h"
 
 #include <commctrl.h>
+#include <stdint.h>
 
 #include "display/layout.h"
 #include "display/metrics.h"
@@ -56,14 +57,11 @@ void StartHoverTimer()
 } // namespace
 
 bool g_hoverTimerActive = false;
-
-void FormatBitReadout(int bit, char* buffer, size_t size)
-{
-    FormatStatusText(buffer, size, "      Bit %02d", bit);
-}
+POINT g_hoverPoint = {0, 0};
 
 void UpdateBitHover(int x, int y)
 {
+    g_hoverPoint = {x, y};
     char text[100] = " ";
     if (!IsStatusBarShown() || !IsRowVisible(ROW_BIN))
         return;
@@ -75,6 +73,11 @@ void UpdateBitHover(int x, int y)
         StartHoverTimer();
     }
     SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)text);
+}
+
+void RereadBitHover()
+{
+    UpdateBitHover(g_hoverPoint.x, g_hoverPoint.y);
 }
 
 void ClearBitHover()

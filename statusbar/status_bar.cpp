@@ -1,8 +1,8 @@
 #include "statusbar/status_bar.h"
 
 #include <commctrl.h>
-#include <stdarg.h>
 
+#include "accessibility/status_accessible.h"
 #include "app/startup.h"
 #include "app/system_dlls.h"
 #include "display/layout.h"
@@ -10,7 +10,6 @@
 #include "display/menu_state.h"
 #include "display/rows.h"
 #include "resources/resource.h"
-#include "statusbar/bit_hover.h"
 #include "statusbar/status_fit.h"
 
 namespace {
@@ -40,57 +39,6 @@ HFONT MakeStatusFont(int dpi)
 
 } // namespace
 
-// The system's formatting writes at most this many characters; the C
-// runtime's would bring its whole formatting engine into the program.
-const int MAX_FORMATTED = 1024;
-
-void FormatStatusText(char* buffer, size_t size, const char* format, ...)
-{
-    char text[MAX_FORMATTED + 1];
-    va_list arguments;
-    va_start(arguments, format);
-    wvsprintfA(text, format, arguments);
-    va_end(arguments);
-    lstrcpynA(buffer, text, (int)size);
-}
-
-// Bus, device, function and register fields of a configuration address:
-// bits 23..16, 15..11, 10..8 and 7..0.
-void FormatPciReadout(uint64_t value, char* buffer, size_t size)
-{
-    FormatStatusText(buffer, size, "      Bus=%02X  |  Dev=%02X  |  Func=%X  |  Reg=%02X",
-             (unsigned)((value >> 16) & 0xFF), (unsigned)((value >> 11) & 0x1F),
-             (unsigned)((value >> 8) & 7), (unsigned)(value & 0xFF));
-}
-
-void FormatDataWidthText(int32_t width, char* buffer, size_t size)
-{
-    FormatStatusText(buffer, size, "      Data Width = %d", (int)width);
-}
-
-void AppendFlagNames(uint32_t flags, const char* const names[], const char* separator,
-                     char* buffer)
-{
-    const uint32_t FLAGS[] = {FLAG_CF, FLAG_OF, FLAG_PF, FLAG_SF};
-    for (int i = 0; i < 4; i++)
-        if (flags & FLAGS[i]) {
-            if (buffer[0] != 0)
-                lstrcatA(buffer, separator);
-            lstrcatA(buffer, names[i]);
-        }
-}
-
-void FormatFlagsText(int32_t openParens, uint32_t flags, char* buffer, size_t size)
-{
-    const char* const NAMES[] = {"CF", "OF", "PF", "SF"};
-    char names[16] = "";
-    AppendFlagNames(flags, NAMES, " ", names);
-    if (openParens == 0)
-        lstrcpynA(buffer, names, (int)size);
-    else
-        FormatStatusText(buffer, size, names[0] != 0 ? "(%d  %s" : "(%d", (int)openParens, names);
-}
-
 bool IsHexRowAlone()
 {
     return IsRowVisible(ROW_HEX) && !IsRowVisible(ROW_DEC) && !IsRowVisible(ROW_BIN);
@@ -112,6 +60,7 @@ void CreateStatusBar(HWND parent, HINSTANCE instance)
     g_statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | WS_BORDER,
                                   0, 0, 0, 0, parent, (HMENU)(INT_PTR)STATUS_BAR_ID, instance,
                                   NULL);
+    ExposeStatusBarToReaders(g_statusBar);
     ScaleStatusBar();
 }
 

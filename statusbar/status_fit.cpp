@@ -4,8 +4,8 @@
 
 #include "display/metrics.h"
 #include "display/rows.h"
-#include "statusbar/bit_hover.h"
 #include "statusbar/status_bar.h"
+#include "statusbar/status_texts.h"
 
 namespace {
 
@@ -25,12 +25,9 @@ const int PROBE_CELLS = 8;
 // at 96 DPI: a bound, wider than any status bar keeps.
 const int BASE_STATUS_TEXT_INSET = 4;
 
-// The client width the texts need with every part, and the readout of the
-// hexadecimal row alone (its spaces dropped); the room the flags part
-// takes after the part before it.
+// The client width the readout of the hexadecimal row alone needs (its
+// spaces dropped).
 int g_widthHexAlone = 0;
-int g_widthAllParts = 0;
-int g_flagsRoom = 0;
 // The gap the bar keeps between two parts.
 int g_partGap = 0;
 
@@ -193,12 +190,9 @@ void FitStatusPartsToTexts(HWND statusBar)
 
     int borders[3] = {};
     SendMessageA(statusBar, SB_GETBORDERS, 0, (LPARAM)borders);
-    int textEnds[STATUS_PART_COUNT];
-    UpdateStatusPartEdges(widths, room, borders[2], textEnds);
-    g_widthAllParts = textEnds[STATUS_PART_FLAGS];
+    UpdateStatusPartEdges(widths, room, borders[2]);
     g_widthHexAlone = room.left + hexAloneWidth + room.right;
     g_partGap = borders[2];
-    g_flagsRoom = g_partGap + room.left + widths[STATUS_PART_FLAGS] + room.right;
 }
 
 int StatusTextsWidth()
@@ -206,8 +200,7 @@ int StatusTextsWidth()
     if (!IsStatusBarShown())
         return 0;
     int edges[STATUS_PART_COUNT];
-    int parts = StatusPartEdges(edges, true);
-    return parts == STATUS_PART_COUNT ? g_widthAllParts : edges[parts - 1];
+    return edges[StatusPartEdges(edges, true) - 1];
 }
 
 int StatusPartEdges(int edges[], bool flagsShown)
@@ -219,7 +212,9 @@ int StatusPartEdges(int edges[], bool flagsShown)
             edges[i] = g_metrics.statusEdges[i];
     } else {
         edges[0] = IsHexRowAlone() ? g_widthHexAlone : g_metrics.statusEdges[STATUS_PART_PCI];
-        edges[1] = edges[0] + g_flagsRoom;
+        // The flags part takes the room it takes after the bit readout.
+        const int* all = g_metrics.statusEdges;
+        edges[1] = edges[0] + all[STATUS_PART_FLAGS] - all[STATUS_PART_BIT];
     }
     if (!flagsShown)
         edges[parts - 1] = edges[parts - 2] + g_partGap;

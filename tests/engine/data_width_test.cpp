@@ -77,6 +77,7 @@ TEST(DataWidth, EveryKeyWorksAtTheWidth)
         {64, H, "123456789+", 8, "1=", 0x8A, "-118", 0},
         {8, H, "FF+", 64, "1=", 0x100, "256", 0},
         {64, H, "1FF*(", 8, "2)=", 0xFE, "-2", 0},
+        {64, H, "1FF|(", 8, "0)=", 0xFF, "-1", 0},
     };
     for (const WidthCase& c : cases) {
         ResetEngine();

@@ -25,6 +25,9 @@ TEST(ParenthesesAndFlags, KeySequences)
         int open;
         uint32_t flags;
         int beeps;
+        // Then, where given, the width changes and more keys follow.
+        int32_t nextWidth = 0;
+        std::string moreKeys = "";
     };
     const Case cases[] = {
         {64, D, "5*(3+4)=", 35, 0, 0, 0},
@@ -32,11 +35,15 @@ TEST(ParenthesesAndFlags, KeySequences)
         {64, D, "9(3+4)=", 7, 0, 0, 0},
         {64, D, "(3+4)5", 75, 0, 0, 0},
         {64, D, "5)+1=", 6, 0, PF, 0},
+        {64, D, "5*(3+4)", 7, 0, 0, 0},
         {64, D, "2*(3+(4" + enter, 14, 0, 0, 0},
         {64, H, "9*(" + esc + "12+1)=", 0xAB, 0, 0, 0},
         {64, H, "9*(" + esc + "12", 0x12, 1, PF, 0},
         {64, H, std::string(33, '('), 0, 32, 0, 1},
         {8, H, "F0+(20)=", 0x10, 0, CF, 0},
+        // A change of width clears the flags and masks the kept sums.
+        {8, H, "FF+1=", 0, 0, 0, 0, 16, ""},
+        {64, H, "100+(", 0, 0, PF, 0, 8, "0)="},
         // The first operator adds to 0; "!" negates as the processor does;
         // a number loaded after "=", a refused division, Esc, "~", digits
         // and Backspace leave the flags.
@@ -49,6 +56,9 @@ TEST(ParenthesesAndFlags, KeySequences)
         // Shifts: the last bit out, none past the width; multiplication.
         {8, H, "81<8=", 0, 0, CF | OF | PF, 0},
         {8, H, "81<9=", 0, 0, OF | PF, 0},
+        {8, H, "FF*2=", 0xFE, 0, CF | SF, 0},
+        {8, H, "F*11=", 0xFF, 0, OF | PF | SF, 0},
+        {8, H, "80*1=", 0x80, 0, SF, 0},
         {16, H, "FF*FF=", 0xFE01, 0, OF | SF, 0},
         {64, H, "FFFFFFFF*FFFFFFFF=", 0xFFFFFFFE00000001ull, 0, OF | SF, 0},
         {64, H, "FFFFFFFFFFFFFFFF*FFFFFFFFFFFFFFFF=", 1, 0, CF, 0},
@@ -57,7 +67,10 @@ TEST(ParenthesesAndFlags, KeySequences)
         ResetEngine();
         SetDataWidth(c.width);
         TypeKeysInRow(c.row, c.keys);
-        std::string name = std::to_string(c.width) + " bits: " + c.keys;
+        if (c.nextWidth != 0)
+            SetDataWidth(c.nextWidth);
+        TypeKeys(c.moreKeys);
+        std::string name = std::to_string(c.width) + " bits: " + c.keys + " | " + c.moreKeys;
         EXPECT_EQ(ShownValue(), c.shown) << name;
         EXPECT_EQ(g_calc.openParens, c.open) << name;
         EXPECT_EQ(g_calc.flags, c.flags) << name;
@@ -108,12 +121,26 @@ PROCESSOR_FLAGS(ProcessorShl1, "shl $1, %[a]")
 PROCESSOR_FLAGS(ProcessorShr1, "shr $1, %[a]")
 PROCESSOR_FLAGS(ProcessorNeg, "neg %[a]")
 
-// The processor's flags, or -1 where it has no rule to compare: the
-// product (its PF and SF are undefined) and shifts by other counts than 1.
+// The product's CF from the unsigned "mul" and its OF from the signed
+// "imul", both in the one-operand form that every width has.
+template <typename T>
+int64_t ProcessorMul(T a, T e)
+{
+    T b = a;
+    uint8_t cf, of;
+    asm("mul %[e]\n\tsetc %[cf]" : [a] "+a"(a), [cf] "=q"(cf) : [e] "q"(e) : "rdx", "cc");
+    asm("imul %[e]\n\tseto %[of]" : [b] "+a"(b), [of] "=q"(of) : [e] "q"(e) : "rdx", "cc");
+    return Pack(cf, of, 0, 0);
+}
+
+// The processor's flags, or -1 where it has no rule to compare: shifts by
+// other counts than 1. A product's PF and SF are undefined, so only its CF
+// and OF are compared.
 template <typename T, typename S>
-int64_t ReferenceFlags(OpCode op, T a, T e, uint32_t*)
+int64_t ReferenceFlags(OpCode op, T a, T e, uint32_t* mask)
 {
     switch (op) {
+    case OP_MUL: *mask = CF | OF; return ProcessorMul(a, e);
     case OP_EQUALS: return ProcessorNeg(a, e);
     case OP_ADD: return ProcessorAdd(a, e);
     case OP_SUB: return ProcessorSub(a, e);

@@ -172,7 +172,7 @@ TEST_F(Layout, PciReadoutDecodesTheShownValue)
     }
 }
 
-TEST_F(Layout, ShowingTheBinaryRowAgainBringsBackThreeParts)
+TEST_F(Layout, ShowingTheBinaryRowAgainBringsBackEveryPart)
 {
     SendCommand(CMD_VIEW_BIN);
     EXPECT_EQ(StatusPartCount(), 2);

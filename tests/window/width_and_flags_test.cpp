@@ -103,15 +103,21 @@ TEST_F(Layout, NarrowWindowKeepsTheMenuBarOnOneLine)
 TEST_F(Layout, BitReadoutAndReadersFollowTheWidth)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    // The mouse rests on bit 40 (cell 28 of 79); at 32 bits that cell
+    // holds bit 8, and the readout says so without a move.
+    TypeChars("FFFFFFFFFFFF");
+    int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
+    SendMessageA(g_mainWindow, WM_MOUSEMOVE, 0,
+                 MAKELPARAM(g_metrics.valueX + 28 * g_metrics.cellWidth + 1, y));
+    EXPECT_EQ(StatusText(STATUS_PART_BIT), "      Bit 40");
     PressThroughLoop(VK_F2, NO_MODIFIER);
-    TypeChars("FFFFFFFF");
+    EXPECT_EQ(StatusText(STATUS_PART_BIT), "      Bit 08");
     LONG role = 0;
     EXPECT_EQ(StatusBarName(&role), "Bus=FF | Dev=1F | Func=7 | Reg=FF, Data Width = 32");
     EXPECT_EQ(role, ROLE_SYSTEM_STATUSBAR);
 
     struct Case { int cell; const char* text; };
     const Case cases[] = {{38, "      Bit 00"}, {0, "      Bit 31"}, {4, " "}};
-    int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
     for (const Case& c : cases) {
         int x = g_metrics.valueX + c.cell * g_metrics.cellWidth + g_metrics.cellWidth / 2;
         SendMessageA(g_mainWindow, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
