@@ -1,11 +1,23 @@
 #include <windows.h>
-#include <shellapi.h>
 
+#include "app/system_dlls.h"
 #include "dialogs/shell_open.h"
 
-// The request's result is not examined: a missing browser or mail program
-// simply leaves the About box open.
+namespace {
+
+typedef HINSTANCE(WINAPI* ShellExecuteFunction)(HWND, const char*, const char*, const char*,
+                                                const char*, int);
+
+} // namespace
+
+// The shell's DLL is loaded from the system directory when a link is first
+// opened, not at every start: it is large and brings more DLLs with it. The
+// request's result is not examined: a missing shell, browser or mail
+// program simply leaves the About box open.
 void OpenShellAddress(const char* address)
 {
-    ShellExecuteA(NULL, "open", address, NULL, NULL, SW_HIDE);
+    const ShellExecuteFunction shellExecute =
+        LookUpSystemFunction<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");
+    if (shellExecute != NULL)
+        shellExecute(NULL, "open", address, NULL, NULL, SW_HIDE);
 }

@@ -70,49 +70,70 @@ int WidestText(HDC dc, PartText text, int count)
     return widest;
 }
 
-// The first column of a bitmap in which the two differ; -1 when none does.
-int FirstDifferentColumn(HDC first, HDC second, int width, int height)
+// A probe drawing: its context and the pixels of its bitmap, row after row
+// from the top, read straight from memory.
+struct Probe {
+    HDC dc;
+    const DWORD* pixels;
+};
+
+// The first column of a drawing in which the two differ; -1 when none does.
+int FirstDifferentColumn(Probe first, Probe second, SIZE size)
 {
-    for (int x = 0; x < width; x++)
-        for (int y = 0; y < height; y++)
-            if (GetPixel(first, x, y) != GetPixel(second, x, y))
+    for (int x = 0; x < size.cx; x++)
+        for (int y = 0; y < size.cy; y++)
+            if (first.pixels[y * size.cx + x] != second.pixels[y * size.cx + x])
                 return x;
     return -1;
 }
 
-// Draws into a white bitmap of the probe's size: a status text when
+// Draws into a white 32-bit bitmap of the probe's size: a status text when
 // status is set, else the bare glyph at x 0.
-HDC DrawProbe(HDC screen, HFONT font, SIZE size, const char* text, bool status)
+Probe DrawProbe(HFONT font, SIZE size, const char* text, bool status)
 {
-    HDC dc = CreateCompatibleDC(screen);
-    SelectObject(dc, CreateCompatibleBitmap(screen, size.cx, size.cy));
-    SelectObject(dc, font);
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = size.cx;
+    format.bmiHeader.biHeight = -size.cy;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* pixels = NULL;
+    Probe probe = {CreateCompatibleDC(NULL), NULL};
+    HBITMAP bitmap = CreateDIBSection(probe.dc, &format, DIB_RGB_COLORS, &pixels, NULL, 0);
+    if (bitmap == NULL)
+        return probe;
+    SelectObject(probe.dc, bitmap);
+    SelectObject(probe.dc, font);
     RECT all = {0, 0, size.cx, size.cy};
-    FillRect(dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    SetBkMode(dc, TRANSPARENT);
+    FillRect(probe.dc, &all, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    SetBkMode(probe.dc, TRANSPARENT);
     if (status)
-        DrawStatusTextA(dc, &all, text, 0);
+        DrawStatusTextA(probe.dc, &all, text, 0);
     else
-        TextOutA(dc, 0, 0, text, lstrlenA(text));
-    return dc;
+        TextOutA(probe.dc, 0, 0, text, lstrlenA(text));
+    GdiFlush();
+    probe.pixels = (const DWORD*)pixels;
+    return probe;
 }
 
 // The font stays the caller's; the bitmap goes with the context.
-void FreeProbe(HDC dc)
+void FreeProbe(Probe probe)
 {
-    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
+    HGDIOBJ bitmap = GetCurrentObject(probe.dc, OBJ_BITMAP);
+    DeleteDC(probe.dc);
+    if (probe.pixels != NULL)
+        DeleteObject(bitmap);
 }
 
 // The columns at the right end of a drawn status text that the control
 // keeps for its border: those that differ from the part's middle.
-int RightBorderWidth(HDC dc, SIZE size)
+int RightBorderWidth(Probe probe, SIZE size)
 {
-    int middleY = size.cy / 2;
-    COLORREF inside = GetPixel(dc, size.cx / 2, middleY);
+    const DWORD* middleRow = probe.pixels + size.cy / 2 * size.cx;
+    DWORD inside = middleRow[size.cx / 2];
     int width = 0;
-    while (width < size.cx / 2 && GetPixel(dc, size.cx - 1 - width, middleY) != inside)
+    while (width < size.cx / 2 && middleRow[size.cx - 1 - width] != inside)
         width++;
     return width;
 }
@@ -126,21 +147,22 @@ int RightBorderWidth(HDC dc, SIZE size)
 TextRoom MeasureTextRoom(HFONT font, int fontHeight)
 {
     SIZE size = {PROBE_CELLS * fontHeight, 2 * fontHeight};
-    HDC screen = GetDC(NULL);
-    HDC empty = DrawProbe(screen, font, size, "", true);
-    HDC withText = DrawProbe(screen, font, size, PROBE_TEXT, true);
-    HDC blank = DrawProbe(screen, font, size, "", false);
-    HDC bare = DrawProbe(screen, font, size, PROBE_TEXT, false);
-    int textStart = FirstDifferentColumn(empty, withText, size.cx, size.cy);
-    int bearing = FirstDifferentColumn(blank, bare, size.cx, size.cy);
-    int left = textStart - bearing, rightBorder = RightBorderWidth(empty, size);
-    TextRoom room = {left, left};
-    const HDC probes[] = {empty, withText, blank, bare};
-    for (HDC dc : probes)
-        FreeProbe(dc);
-    ReleaseDC(NULL, screen);
-    if (textStart < 0 || bearing < 0 || left < rightBorder)
-        return TextRoom{ScaleToDpi(BASE_STATUS_TEXT_INSET), ScaleToDpi(BASE_STATUS_TEXT_INSET)};
+    const Probe probes[] = {DrawProbe(font, size, "", true), DrawProbe(font, size, PROBE_TEXT, true),
+                            DrawProbe(font, size, "", false),
+                            DrawProbe(font, size, PROBE_TEXT, false)};
+    TextRoom room = {ScaleToDpi(BASE_STATUS_TEXT_INSET), ScaleToDpi(BASE_STATUS_TEXT_INSET)};
+    bool drawn = true;
+    for (const Probe& probe : probes)
+        drawn = drawn && probe.pixels != NULL;
+    if (drawn) {
+        int textStart = FirstDifferentColumn(probes[0], probes[1], size);
+        int bearing = FirstDifferentColumn(probes[2], probes[3], size);
+        int left = textStart - bearing;
+        if (textStart >= 0 && bearing >= 0 && left >= RightBorderWidth(probes[0], size))
+            room = TextRoom{left, left};
+    }
+    for (const Probe& probe : probes)
+        FreeProbe(probe);
     return room;
 }
 
