@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/settings.h"
 #include "app/startup.h"
 #include "clipboard/clipboard.h"
 #include "dialogs/about.h"
@@ -76,6 +77,8 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
     case CMD_SELECT_DEC: SelectRow(ROW_DEC); break;
     case CMD_SELECT_BIN: SelectRow(ROW_BIN); break;
     case CMD_STATUS_BAR: ToggleStatusBar(); break;
+    case CMD_UNSIGNED_DEC: ToggleUnsignedDecimal(); break;
+    case CMD_SAVE_SETTINGS: ToggleSaveSettings(); break;
     case CMD_WIDTH_64: ChooseDataWidth(64); break;
     case CMD_WIDTH_32: ChooseDataWidth(32); break;
     case CMD_WIDTH_16: ChooseDataWidth(16); break;
@@ -118,14 +121,23 @@ void HandleColourChange()
     Refresh();
 }
 
-// Readers let go of the rows, and the fonts made for the scale go with the
-// window; the loop ends after it.
+// Every way of closing passes here: the settings are kept where the user
+// asked. Readers let go of the rows, and the fonts made for the scale go
+// with the window; the loop ends after it.
 void HandleDestroy()
 {
+    SaveSettings();
     DisconnectAccessibleRows();
     ReleaseRowFont();
     ReleaseStatusFont();
     PostQuitMessage(0);
+}
+
+// Windows may end the process after this without destroying the window.
+void HandleEndSession(WPARAM ending)
+{
+    if (ending)
+        SaveSettings();
 }
 
 } // namespace
@@ -154,6 +166,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SETTINGCHANGE: HandleSettingChange(window, wParam); return 0;
     case WM_SYSCOLORCHANGE: HandleColourChange(); return 0;
     case WM_THEMECHANGED: Refresh(); return 0;
+    case WM_MOVE: RecordWindowPlace(window); return 0;
+    case WM_ENDSESSION: HandleEndSession(wParam); return 0;
     case WM_DESTROY: HandleDestroy(); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "accessibility/accessibility.h"
 #include "display/layout.h"
 #include "display/menu_state.h"
@@ -10,11 +11,9 @@
 
 namespace {
 
-const char WINDOW_TITLE[] = "Ternwick (v0.04.00 - Beta)";
+const char WINDOW_TITLE[] = "Ternwick (v0.05.00 - Beta)";
 // Caption, system menu and minimise box: no maximise box, no sizing border.
 const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-const int WINDOW_X = 10;
-const int WINDOW_Y = 10;
 
 } // namespace
 
@@ -42,15 +41,19 @@ void RegisterMainWindowClass(HINSTANCE instance)
     RegisterClassExA(&windowClass);
 }
 
+// The kept settings, where the user keeps them, are in place before the
+// window is made, so it never shows at another place or with other rows.
 // The status bar, the sizing and the menu marks run before the window is
 // checked; with no window each of them does nothing.
 int CreateMainWindow(HINSTANCE instance, int showCommand)
 {
     g_instance = instance;
-    HWND window = CreateWindowExA(0, g_className, WINDOW_TITLE, MAIN_WINDOW_STYLE, WINDOW_X,
-                                  WINDOW_Y, 0, 0, NULL, NULL, instance, NULL);
+    LoadSettings();
+    HWND window = CreateWindowExA(0, g_className, WINDOW_TITLE, MAIN_WINDOW_STYLE, g_windowPlace.x,
+                                  g_windowPlace.y, 0, 0, NULL, NULL, instance, NULL);
     UpdateLayoutMetrics(WindowDpi(window));
-    CreateStatusBar(window, instance);
+    if (g_statusBarVisible)
+        CreateStatusBar(window, instance);
     SizeMainWindow(window);
     UpdateMenuState();
     RecordAnnouncedRows();

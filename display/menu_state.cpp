@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/settings.h"
 #include "display/layout.h"
 #include "display/rows.h"
 #include "resources/resource.h"
@@ -32,6 +33,8 @@ void UpdateMenuState()
     CheckItem(menu, CMD_VIEW_DEC, dec);
     CheckItem(menu, CMD_VIEW_BIN, bin);
     CheckItem(menu, CMD_STATUS_BAR, g_statusBarVisible);
+    CheckItem(menu, CMD_UNSIGNED_DEC, g_calc.unsignedDecimal);
+    CheckItem(menu, CMD_SAVE_SETTINGS, g_saveSettings);
     GreyItem(menu, CMD_VIEW_HEX, !dec && !bin);
     GreyItem(menu, CMD_VIEW_DEC, !hex && !bin);
     GreyItem(menu, CMD_VIEW_BIN, !hex && !dec);

@@ -16,6 +16,7 @@ struct RowForm {
     bool isSigned;
 };
 
+// The decimal row is signed unless the user asks for it unsigned.
 const RowForm ROW_FORMS[ROW_COUNT] = {
     {4, '-', false},
     {3, ',', true},
@@ -27,8 +28,9 @@ const RowForm ROW_FORMS[ROW_COUNT] = {
 void FormatRowText(RowIndex row, bool grouped, char* buffer)
 {
     const RowForm& form = ROW_FORMS[row];
+    bool isSigned = form.isSigned && !g_calc.unsignedDecimal;
     FormatNumber(ShownValue(), buffer, RadixByRow[row], grouped ? form.groupSize : NO_GROUPING,
-                 form.separator, form.isSigned);
+                 form.separator, isSigned);
 }
 
 // The speech is made whole first and then cut to the buffer, so the buffer

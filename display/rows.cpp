@@ -11,6 +11,7 @@ namespace {
 const unsigned KEY_TAB = 9;
 const unsigned KEY_UP = 38;
 const unsigned KEY_DOWN = 40;
+const uint32_t ALL_ROW_BITS = 7;
 
 } // namespace
 
@@ -105,6 +106,25 @@ void ToggleRowVisibility(RowIndex row)
     UpdateMenuState();
 }
 
+uint32_t VisibleRowBits()
+{
+    uint32_t bits = 0;
+    for (int i = 0; i < ROW_COUNT; i++)
+        bits |= (uint32_t)IsRowVisible((RowIndex)i) << i;
+    return bits;
+}
+
+void RestoreRows(uint32_t visibleBits, RowIndex activeRow)
+{
+    if (visibleBits == 0 || visibleBits > ALL_ROW_BITS)
+        visibleBits = ALL_ROW_BITS;
+    for (int i = 0; i < ROW_COUNT; i++)
+        g_displayRows[i].visible = (visibleBits >> i) & 1;
+    if (!IsRowVisible(activeRow))
+        FindVisibleRow(0, &activeRow);
+    SetActiveRow(activeRow);
+}
+
 void ChooseDataWidth(int32_t width)
 {
     if (width == g_calc.dataWidth)
@@ -113,4 +133,10 @@ void ChooseDataWidth(int32_t width)
     SizeMainWindow(g_mainWindow);
     UpdateMenuState();
     RereadBitHover();
+}
+
+void ToggleUnsignedDecimal()
+{
+    SetUnsignedDecimal(!g_calc.unsignedDecimal);
+    UpdateMenuState();
 }

@@ -13,7 +13,8 @@ struct DisplayRow {
     uint8_t visible;
 };
 
-// Written only by ToggleRowVisibility; everybody else reads the flags.
+// Written only by ToggleRowVisibility and RestoreRows; everybody else reads
+// the flags.
 extern DisplayRow g_displayRows[ROW_COUNT];
 
 bool IsRowVisible(RowIndex row);
@@ -31,6 +32,14 @@ RowIndex PreviousVisibleRow(RowIndex row);
 void HandleNavigationKey(unsigned key);
 void SelectRowAtY(int y);
 void ToggleRowVisibility(RowIndex row);
+// The visible rows as bits: bit 0 Hex, bit 1 Dec, bit 2 Bin.
+uint32_t VisibleRowBits();
+// At start, before the window exists (no refresh, no sizing): shows the
+// rows of the bits, all three for 0 or bits above the three, and makes the
+// row active, or the top visible row where it is hidden.
+void RestoreRows(uint32_t visibleBits, RowIndex activeRow);
 // Sets the data width the rows show and sizes the window for it; the width
 // already set changes nothing.
 void ChooseDataWidth(int32_t width);
+// Shows the decimal row unsigned, or signed again; hidden or not.
+void ToggleUnsignedDecimal();

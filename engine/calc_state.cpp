@@ -6,7 +6,7 @@ const int32_t DataWidths[DATA_WIDTH_COUNT] = {64, 32, 16, 8};
 
 // OP_ADD pending with a zero accumulator makes the first operator key load
 // the first typed number (0 + number).
-CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH, 0, 0, {}};
+CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH, false, 0, 0, {}};
 
 namespace {
 
@@ -14,12 +14,14 @@ const int DECIMAL_RADIX = 10;
 
 // Whether the entry takes one more digit at the data width. At 64 bits and
 // in Hex and Bin at every width that depends on the entry alone; a narrower
-// Dec entry takes the digit only where the number it makes fits the width.
+// or unsigned Dec entry takes the digit only where the number it makes fits
+// the width (asked without overflowing at 64 bits).
 bool FitsEntryLimit(int32_t digit)
 {
     uint64_t entry = g_calc.entry;
-    if (g_calc.activeRow == ROW_DEC && g_calc.dataWidth < MAX_DATA_WIDTH)
-        return entry * DECIMAL_RADIX + (uint64_t)digit <= WidthMask();
+    if (g_calc.activeRow == ROW_DEC &&
+        (g_calc.dataWidth < MAX_DATA_WIDTH || g_calc.unsignedDecimal))
+        return entry <= (WidthMask() - (uint64_t)digit) / DECIMAL_RADIX;
     uint64_t limit = EntryLimitByRow[g_calc.activeRow];
     if (g_calc.activeRow != ROW_DEC)
         limit >>= MAX_DATA_WIDTH - g_calc.dataWidth;
@@ -92,4 +94,9 @@ void SetActiveRow(RowIndex row)
 {
     g_calc.activeRow = row;
     g_calc.activeRadix = RadixByRow[row];
+}
+
+void SetUnsignedDecimal(bool isUnsigned)
+{
+    g_calc.unsignedDecimal = isUnsigned;
 }

@@ -35,7 +35,8 @@ extern const int32_t RadixByRow[ROW_COUNT];
 // decimal limit sits above 0x199999999999999A on purpose: a 20th digit is
 // still accepted and the product wraps modulo 2^64, so a wrapped small value
 // keeps taking digits. At a narrower width Hex and Bin stop at width/4 and
-// width digits, and Dec takes a digit only where the number it makes fits.
+// width digits, and Dec takes a digit only where the number it makes fits;
+// so does an unsigned Dec row at 64 bits.
 const uint64_t ENTRY_LIMIT_HEX = 0x1000000000000000ull;
 const uint64_t ENTRY_LIMIT_DEC = 0x1A00000000000000ull;
 const uint64_t ENTRY_LIMIT_BIN = 0x8000000000000000ull;
@@ -74,13 +75,15 @@ struct CalcState {
     RowIndex activeRow;
     int32_t activeRadix;   // always RadixByRow[activeRow]
     int32_t dataWidth;     // 64, 32, 16 or 8: no register holds a bit above it
+    bool unsignedDecimal;  // the decimal row shows and takes unsigned numbers
     uint32_t flags;        // FLAG_ bits of the last binary operation
     int32_t openParens;    // how many of outer[] hold a calculation
     OuterCalculation outer[MAX_OPEN_PARENS];
 };
 
 // The one register set of the process. Written only by EnterDigit, the
-// operator keys, SetActiveRow and SetDataWidth; everybody else reads it.
+// operator keys, SetActiveRow, SetDataWidth and SetUnsignedDecimal;
+// everybody else reads it.
 extern CalcState g_calc;
 
 // The value every row, the status bar and the clipboard show.
@@ -113,6 +116,9 @@ void EnterDigitText(const char* text, size_t length);
 
 // Makes a row active; the radix follows it. Row visibility is the caller's.
 void SetActiveRow(RowIndex row);
+// Whether the decimal row reads the value unsigned; its digit entry then
+// stops where the number would pass the width unsigned, at 64 bits too.
+void SetUnsignedDecimal(bool isUnsigned);
 
 // Supplied by the application: an audible alert for a refused digit.
 void SoundEntryBeep();

@@ -25,6 +25,8 @@
 #define CMD_WIDTH_32        32783
 #define CMD_WIDTH_16        32784
 #define CMD_WIDTH_8         32785
+#define CMD_UNSIGNED_DEC    32786
+#define CMD_SAVE_SETTINGS   32787
 
 // Icons
 #define IDI_LARGE           107

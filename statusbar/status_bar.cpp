@@ -105,6 +105,11 @@ void ToggleStatusBar()
     UpdateMenuState();
 }
 
+void WantStatusBar(bool shown)
+{
+    g_statusBarVisible = shown;
+}
+
 void UpdateStatusBarText(HWND statusBar)
 {
     if (statusBar == NULL)

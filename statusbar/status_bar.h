@@ -24,6 +24,8 @@ void ScaleStatusBar();
 // Deletes the status font; called at exit.
 void ReleaseStatusFont();
 void ToggleStatusBar();
+// Whether the bar is wanted at start, before the window exists.
+void WantStatusBar(bool shown);
 void UpdateStatusBarText(HWND statusBar);
 void ForwardSizeToStatusBar(WPARAM wParam, LPARAM lParam);
 void ForwardColourChangeToStatusBar();

@@ -23,14 +23,15 @@ struct WidthCase {
     uint64_t shown;
     const char* dec;
     int beeps;
+    bool unsignedDec = false;
 };
 
-// The shown value as the decimal row copies it.
+// The shown value as the decimal row copies it, signed or not.
 std::string DecimalText()
 {
     char buffer[FORMAT_BUFFER_SIZE];
     SetFieldWidth(FORMAT_BUFFER_SIZE - 1);
-    FormatNumber(ShownValue(), buffer, 10, NO_GROUPING, ',', true);
+    FormatNumber(ShownValue(), buffer, 10, NO_GROUPING, ',', !g_calc.unsignedDecimal);
     return buffer + strspn(buffer, " ");
 }
 
@@ -48,6 +49,12 @@ TEST(DataWidth, EveryKeyWorksAtTheWidth)
         {8, D, "256", 0, "", 25, "25", 1},
         {16, D, "65536", 0, "", 6553, "6553", 1},
         {32, D, "42949672950", 0, "", 0xFFFFFFFF, "-1", 1},
+        // Unsigned, the Dec row stops at the width's largest number, at 64
+        // bits too.
+        {8, D, "2555", 0, "", 0xFF, "255", 1, true},
+        {64, D, "184467440737095516150", 0, "", ~0ull, "18446744073709551615", 1, true},
+        {64, D, "18446744073709551616", 0, "", 1844674407370955161ull, "1844674407370955161", 1,
+         true},
         // The complements.
         {8, H, "0~", 0, "", 0xFF, "-1", 0},
         {16, H, "1!", 0, "", 0xFFFF, "-1", 0},
@@ -82,6 +89,7 @@ TEST(DataWidth, EveryKeyWorksAtTheWidth)
     for (const WidthCase& c : cases) {
         ResetEngine();
         SetDataWidth(c.width);
+        SetUnsignedDecimal(c.unsignedDec);
         TypeKeysInRow(c.row, c.keys);
         if (c.nextWidth != 0)
             SetDataWidth(c.nextWidth);

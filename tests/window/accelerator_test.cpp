@@ -1,6 +1,7 @@
 // Key presses through the real message loop and the real accelerator table.
 #include "calculator.h"
 
+#include "display/row_text.h"
 #include "display/rows.h"
 #include "resources/resource.h"
 #include "statusbar/status_bar.h"
@@ -24,6 +25,40 @@ TEST_F(Accelerators, ControlKeysToggleRowsAndStatusBar)
     PressThroughLoop('S', CTRL);
     EXPECT_TRUE(g_statusBarVisible);
     EXPECT_EQ(ShownValue(), 0u);
+}
+
+std::string DecSpeech()
+{
+    char speech[ROW_SPEECH_SIZE];
+    FormatRowSpeech(ROW_DEC, speech, sizeof speech);
+    return speech;
+}
+
+// Ctrl+U reads the Dec row unsigned and back, shown or hidden, as a reader
+// and the painted row have it; its mark follows. Unsigned, the largest
+// number of each width fits the field the signed row has.
+TEST_F(Accelerators, ControlUReadsTheDecRowUnsigned)
+{
+    PressThroughLoop(VK_F2, NO_MODIFIER);
+    TypeChars("FFFFFFFF");
+    for (bool decShown : {true, false}) {
+        ShowRows(true, decShown, true);
+        for (std::string expected : {"Dec 4,294,967,295", "Dec -1"}) {
+            PressThroughLoop('U', CTRL);
+            EXPECT_EQ(DecSpeech(), expected) << decShown;
+            EXPECT_EQ((MenuState(CMD_UNSIGNED_DEC) & MF_CHECKED) != 0, expected != "Dec -1");
+        }
+    }
+    PressThroughLoop('U', CTRL);
+    ShowRows(true, true, false);
+    struct Case { WPARAM key; const char* largest; };
+    const Case cases[] = {{VK_F12, "Dec 18,446,744,073,709,551,615"}, {VK_F2, "Dec 4,294,967,295"},
+                          {VK_F3, "Dec 65,535"}, {VK_F4, "Dec 255"}};
+    for (const Case& c : cases) {
+        PressThroughLoop(c.key, NO_MODIFIER);
+        TypeChars(std::string(1, 27) + "FFFFFFFFFFFFFFFF");
+        EXPECT_EQ(DecSpeech(), c.largest);
+    }
 }
 
 TEST_F(Accelerators, FunctionKeysSelectRows)

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <string.h>
 
+#include "app/settings.h"
 #include "app/startup.h"
 #include "display/layout.h"
 #include "display/rows.h"
@@ -21,6 +22,7 @@ namespace {
 const CalcState PRISTINE_CALC = g_calc;
 DisplayRow g_pristineRows[ROW_COUNT];
 const bool PRISTINE_STATUS_VISIBLE = g_statusBarVisible;
+const POINT PRISTINE_PLACE = g_windowPlace;
 bool g_pristineTaken = false;
 
 void RestorePristineState()
@@ -32,6 +34,8 @@ void RestorePristineState()
     g_calc = PRISTINE_CALC;
     memcpy(g_displayRows, g_pristineRows, sizeof g_displayRows);
     g_statusBarVisible = PRISTINE_STATUS_VISIBLE;
+    g_saveSettings = false;
+    g_windowPlace = PRISTINE_PLACE;
     // The hover timer dies with the window it ran on.
     g_hoverTimerActive = false;
     g_beepCount = 0;

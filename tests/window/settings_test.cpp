@@ -1,0 +1,163 @@
+// Settings kept between starts, in the test prefix's own registry, through
+// the program's start and its closing: nothing is written unless asked,
+// what is kept comes back, and a value that cannot be trusted keeps its
+// built-in setting.
+#include "calculator.h"
+
+#include <vector>
+
+#include "app/settings.h"
+#include "display/layout.h"
+#include "display/rows.h"
+#include "resources/resource.h"
+#include "statusbar/status_bar.h"
+
+namespace {
+
+const char KEY[] = "Software\\Ternwick";
+
+bool KeyExists()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, KEY, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+// A value of any type and size, as another program could leave it.
+struct Value {
+    const char* name;
+    DWORD type;
+    std::vector<BYTE> data;
+};
+
+Value Dword(const char* name, DWORD value)
+{
+    const BYTE* bytes = (const BYTE*)&value;
+    return {name, REG_DWORD, std::vector<BYTE>(bytes, bytes + sizeof value)};
+}
+
+void WriteValues(const std::vector<Value>& values)
+{
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, KEY, 0, NULL, 0, KEY_SET_VALUE, NULL, &key, NULL),
+              ERROR_SUCCESS);
+    for (const Value& value : values)
+        RegSetValueExA(key, value.name, 0, value.type, value.data.data(), (DWORD)value.data.size());
+    RegCloseKey(key);
+}
+
+// What a start shows of the settings.
+struct Shown {
+    uint32_t rows;
+    RowIndex active;
+    bool statusBar;
+    int32_t width;
+    bool isUnsigned;
+    LONG x, y;
+};
+
+Shown ShownSettings()
+{
+    POINT place = OuterPosition();
+    return {VisibleRowBits(), g_calc.activeRow, IsStatusBarShown(), g_calc.dataWidth,
+            g_calc.unsignedDecimal, place.x, place.y};
+}
+
+void ExpectShown(const Shown& expected, const std::string& name)
+{
+    Shown shown = ShownSettings();
+    EXPECT_EQ(shown.rows, expected.rows) << name;
+    EXPECT_EQ(shown.active, expected.active) << name;
+    EXPECT_EQ(shown.statusBar, expected.statusBar) << name;
+    EXPECT_EQ(shown.width, expected.width) << name;
+    EXPECT_EQ(shown.isUnsigned, expected.isUnsigned) << name;
+    EXPECT_EQ(shown.x, expected.x) << name;
+    EXPECT_EQ(shown.y, expected.y) << name;
+    EXPECT_EQ((MenuState(CMD_UNSIGNED_DEC) & MF_CHECKED) != 0, expected.isUnsigned) << name;
+}
+
+const Shown BUILT_IN = {7, ROW_HEX, true, 64, false, 10, 10};
+
+// Every test leaves the prefix without the key: the tests share it.
+class Settings : public CalculatorTest {
+protected:
+    void TearDown() override
+    {
+        CalculatorTest::TearDown();
+        RegDeleteKeyA(HKEY_CURRENT_USER, KEY);
+    }
+    void Restart()
+    {
+        StopCalculator();
+        StartCalculator();
+    }
+    // Changes every setting: rows, active row, status bar, width, the
+    // unsigned form and the place.
+    void ChangeEverySetting()
+    {
+        ShowRows(false, true, true);
+        SendCommand(CMD_SELECT_BIN);
+        SendCommand(CMD_STATUS_BAR);
+        PressThroughLoop(VK_F3, NO_MODIFIER);
+        PressThroughLoop('U', CTRL);
+        SetWindowPos(g_mainWindow, NULL, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+};
+
+TEST_F(Settings, NothingIsKeptUnlessAsked)
+{
+    ChangeEverySetting();
+    Restart();
+    EXPECT_FALSE(KeyExists());
+    ExpectShown(BUILT_IN, "not asked");
+}
+
+// The item writes at once; what a run changed comes back at the next
+// start; turning the item off removes the key.
+TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
+{
+    SendCommand(CMD_SAVE_SETTINGS);
+    EXPECT_TRUE(KeyExists());
+    ChangeEverySetting();
+    Restart();
+    ExpectShown({6, ROW_BIN, false, 16, true, 50, 60}, "kept");
+    EXPECT_TRUE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
+    SendCommand(CMD_SAVE_SETTINGS);
+    EXPECT_FALSE(KeyExists());
+    EXPECT_FALSE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
+}
+
+TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
+{
+    const BYTE TWO_BYTES[] = {8, 0};
+    struct Case {
+        const char* name;
+        std::vector<Value> values;
+        Shown expected;
+    };
+    const Case cases[] = {
+        {"not saving", {Dword("SaveSettings", 2), Dword("DataWidth", 8)}, BUILT_IN},
+        {"a string", {{"DataWidth", REG_SZ, {'8', 0}}}, BUILT_IN},
+        {"two bytes", {{"DataWidth", REG_DWORD, {TWO_BYTES, TWO_BYTES + 2}}}, BUILT_IN},
+        {"width 7", {Dword("DataWidth", 7), Dword("StatusBar", 2)}, BUILT_IN},
+        {"no row", {Dword("Rows", 0), Dword("ActiveRow", 3)}, BUILT_IN},
+        {"hidden active row", {Dword("Rows", 6), Dword("ActiveRow", 0)},
+         {6, ROW_DEC, true, 64, false, 10, 10}},
+        {"off every screen", {Dword("Left", (DWORD)-30000), Dword("Top", 40)}, BUILT_IN},
+    };
+    for (const Case& c : cases) {
+        std::vector<Value> values = c.values;
+        if (c.values[0].name != std::string("SaveSettings"))
+            values.insert(values.begin(), Dword("SaveSettings", 1));
+        // A run that keeps its settings writes them as it closes.
+        StopCalculator();
+        RegDeleteKeyA(HKEY_CURRENT_USER, KEY);
+        WriteValues(values);
+        StartCalculator();
+        ExpectShown(c.expected, c.name);
+    }
+}
+
+} // namespace
