@@ -3,12 +3,14 @@
 #include <oleacc.h>
 #include <string.h>
 
-#include "display/layout.h"
 #include "accessibility/accessible_base.h"
 #include "accessibility/ole_runtime.h"
+#include "display/bit_pad.h"
+#include "display/layout.h"
 #include "display/row_text.h"
 #include "display/rows.h"
 #include "statusbar/status_bar.h"
+#include "statusbar/status_texts.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ const char ROW_ACTION[] = "Select";
 // The list's numbered children are rows and the status bar.
 const ChildKind CHILD_ROW = CHILD_OWN_KINDS;
 const ChildKind CHILD_STATUS_BAR = (ChildKind)(CHILD_OWN_KINDS + 1);
+const ChildKind CHILD_BIT = (ChildKind)(CHILD_OWN_KINDS + 2);
 
 // The status bar follows the rows as the last child, while it is shown.
 LONG StatusBarChild()
@@ -108,6 +111,8 @@ public:
         ChildKind kind = Classify(child, &row);
         if (kind == CHILD_SELF)
             return m_standard->get_accName(child, name);
+        if (kind == CHILD_BIT)
+            return SpeakBit(name);
         return kind == CHILD_ROW ? SpeakRow(row, false, name) : Refusal(kind);
     }
 
@@ -119,6 +124,8 @@ public:
         ChildKind kind = Classify(child, &row);
         if (kind == CHILD_SELF)
             return m_standard->get_accValue(child, value);
+        if (kind == CHILD_BIT)
+            return S_FALSE;
         return kind == CHILD_ROW ? SpeakRow(row, true, value) : Refusal(kind);
     }
 
@@ -135,10 +142,12 @@ public:
         VariantInitEmpty(role);
         RowIndex row;
         ChildKind kind = Classify(child, &row);
-        if (kind != CHILD_SELF && kind != CHILD_ROW)
+        const LONG ROLES[] = {ROLE_SYSTEM_LIST, ROLE_SYSTEM_LISTITEM, ROLE_SYSTEM_CHECKBUTTON};
+        int index = kind == CHILD_SELF ? 0 : kind == CHILD_ROW ? 1 : kind == CHILD_BIT ? 2 : -1;
+        if (index < 0)
             return Refusal(kind);
         role->vt = VT_I4;
-        role->lVal = kind == CHILD_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM;
+        role->lVal = ROLES[index];
         return S_OK;
     }
 
@@ -149,13 +158,10 @@ public:
         ChildKind kind = Classify(child, &row);
         if (kind == CHILD_SELF)
             return m_standard->get_accState(child, state);
-        if (kind != CHILD_ROW)
+        if (kind != CHILD_ROW && kind != CHILD_BIT)
             return Refusal(kind);
-        LONG flags = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-        if (row == g_calc.activeRow)
-            flags |= STATE_SYSTEM_SELECTED | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
         state->vt = VT_I4;
-        state->lVal = flags;
+        state->lVal = kind == CHILD_BIT ? BitState() : RowState(row);
         return S_OK;
     }
 
@@ -192,7 +198,7 @@ public:
         if (!HasFocus())
             return S_FALSE;
         focus->vt = VT_I4;
-        focus->lVal = VisibleRowNumber(g_calc.activeRow);
+        focus->lVal = g_bitPad.cursorShown ? BIT_CURSOR_CHILD : VisibleRowNumber(g_calc.activeRow);
         return S_OK;
     }
 
@@ -242,12 +248,14 @@ public:
         ChildKind kind = Classify(child, &row);
         if (kind == CHILD_SELF)
             return m_standard->accLocation(left, top, width, height, child);
-        if (kind != CHILD_ROW)
+        if (kind != CHILD_ROW && kind != CHILD_BIT)
             return Refusal(kind);
         RECT client;
         GetClientRect(m_window, &client);
         RowBand band = BandOfRow(row);
         RECT rect = {0, band.top, client.right, band.bottom};
+        if (kind == CHILD_BIT)
+            rect = BitCursorCell();
         MapWindowPoints(m_window, NULL, (POINT*)&rect, 2);
         *left = rect.left;
         *top = rect.top;
@@ -268,6 +276,8 @@ public:
             return m_standard->accNavigate(direction, start, end);
         if (kind == CHILD_INVALID || kind == CHILD_CUT_LOOSE)
             return Refusal(kind);
+        if (kind == CHILD_BIT)
+            return S_FALSE;
         if (kind != CHILD_SELF && IsChildDirection(direction))
             return E_INVALIDARG;
         LONG from = kind == CHILD_SELF  ? 0
@@ -319,6 +329,8 @@ private:
             return kind;
         if (child.lVal >= 1 && FindVisibleRow(child.lVal - 1, row))
             return CHILD_ROW;
+        if (child.lVal == BIT_CURSOR_CHILD && g_bitPad.cursorShown)
+            return CHILD_BIT;
         return child.lVal == StatusBarChild() ? CHILD_STATUS_BAR : CHILD_INVALID;
     }
 
@@ -328,12 +340,35 @@ private:
         return Classify(child, &row) == CHILD_SELF;
     }
 
-    // A row has no description, help or shortcut of its own.
+    // A row or a bit has no description, help or shortcut of its own.
     HRESULT NothingForRow(VARIANT child) const
     {
         RowIndex row;
         ChildKind kind = Classify(child, &row);
-        return kind == CHILD_ROW ? S_FALSE : Refusal(kind);
+        return kind == CHILD_ROW || kind == CHILD_BIT ? S_FALSE : Refusal(kind);
+    }
+
+    LONG RowState(RowIndex row) const
+    {
+        LONG flags = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+        if (row == g_calc.activeRow)
+            flags |= STATE_SYSTEM_SELECTED | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
+        return flags;
+    }
+
+    // The bit at the cursor is a check box, checked for a 1.
+    LONG BitState() const
+    {
+        LONG flags = STATE_SYSTEM_FOCUSABLE | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
+        return flags | ((ShownValue() >> g_bitPad.cursor) & 1 ? STATE_SYSTEM_CHECKED : 0);
+    }
+
+    // "Bit 13": the number without the readout's leading zero.
+    HRESULT SpeakBit(BSTR* name) const
+    {
+        char speech[16];
+        FormatStatusText(speech, sizeof speech, "Bit %d", g_bitPad.cursor);
+        return AnswerText(speech, name);
     }
 
     HRESULT SpeakRow(RowIndex row, bool textOnly, BSTR* text) const

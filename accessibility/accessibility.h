@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+// The Bin row's bit cursor to a reader: a simple element of the list,
+// outside its children and their navigation, known while the cursor shows.
+const LONG BIT_CURSOR_CHILD = 1000;
+
 // Answers WM_GETOBJECT: the client object for OBJID_CLIENT, the default
 // processing for every other object.
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam);
@@ -19,5 +23,6 @@ void RecordAnnouncedRows();
 // Announces what changed since the last announcement: the rows shown, each
 // row's text, the status bar's texts, the active row.
 void AnnounceRowChanges();
-// Tells readers which row has the focus (the main window got it).
+// Tells readers which row, or the bit cursor, has the focus (the main
+// window got it).
 void AnnounceFocusedRow();

@@ -5,6 +5,7 @@
 #include <string.h>
 
 #include "accessibility/status_accessible.h"
+#include "display/bit_pad.h"
 #include "display/layout.h"
 #include "display/row_text.h"
 #include "display/rows.h"
@@ -19,6 +20,10 @@ struct Announced {
     bool visible[ROW_COUNT];
     RowIndex activeRow;
     char statusSpeech[STATUS_SPEECH_SIZE];
+    // The bit cursor: shown, where, and its bit's value.
+    bool bitShown;
+    int bit;
+    bool bitSet;
 };
 
 Announced g_announced;
@@ -73,6 +78,27 @@ void AnnounceStatusBar()
         NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, g_statusBar, OBJID_CLIENT, CHILDID_SELF);
 }
 
+bool IsCursorBitSet()
+{
+    return ((ShownValue() >> g_bitPad.cursor) & 1) != 0;
+}
+
+// The cursor showing or moving takes the focus; its bit changing under it
+// changes its state, which a reader speaks ("Bit 13, check box, checked").
+void AnnounceBitCursor()
+{
+    Announced& a = g_announced;
+    bool moved = g_bitPad.cursorShown && (!a.bitShown || a.bit != g_bitPad.cursor);
+    bool flipped = g_bitPad.cursorShown && !moved && a.bitSet != IsCursorBitSet();
+    a.bitShown = g_bitPad.cursorShown;
+    a.bit = g_bitPad.cursor;
+    a.bitSet = IsCursorBitSet();
+    if (moved && GetFocus() == g_mainWindow)
+        Notify(EVENT_OBJECT_FOCUS, BIT_CURSOR_CHILD);
+    if (flipped)
+        Notify(EVENT_OBJECT_STATECHANGE, BIT_CURSOR_CHILD);
+}
+
 } // namespace
 
 void RecordAnnouncedRows()
@@ -92,6 +118,7 @@ void AnnounceRowChanges()
 {
     AnnounceTexts(AnnounceVisibility());
     AnnounceStatusBar();
+    AnnounceBitCursor();
     if (g_announced.activeRow == g_calc.activeRow)
         return;
     g_announced.activeRow = g_calc.activeRow;
@@ -102,5 +129,6 @@ void AnnounceRowChanges()
 
 void AnnounceFocusedRow()
 {
-    Notify(EVENT_OBJECT_FOCUS, VisibleRowNumber(g_calc.activeRow));
+    Notify(EVENT_OBJECT_FOCUS,
+           g_bitPad.cursorShown ? BIT_CURSOR_CHILD : VisibleRowNumber(g_calc.activeRow));
 }

@@ -7,6 +7,7 @@
 #include "dialogs/dialog_font.h"
 #include "dialogs/reference_windows.h"
 #include "accessibility/accessibility.h"
+#include "display/bit_pad.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/rows.h"
@@ -19,9 +20,11 @@ namespace {
 
 const int KEY_TAB = 9;
 const int KEY_ESCAPE = 27;
+const int KEY_SPACE = 32;
 
 // Every routed character refreshes, also a digit that EnterDigit refused;
-// characters outside the tables are ignored without a refresh.
+// characters outside the tables are ignored without a refresh, and so is
+// Space while no bit cursor shows.
 void HandleCharacter(WPARAM ch)
 {
     int digit = DigitOfCharacter((int)ch);
@@ -31,16 +34,19 @@ void HandleCharacter(WPARAM ch)
         HandleNavigationKey(KEY_TAB);
     else if (IsOperatorKey((int)ch))
         PressOperatorKey((int)ch);
-    else
+    else if (ch != KEY_SPACE || !FlipBitAtCursor())
         return;
     Refresh();
 }
 
+// Up and Down walk the rows; Left and Right move the bit cursor of the
+// active Bin row and do nothing in the others.
 void HandleKeyDown(WPARAM key)
 {
-    if (key != VK_UP && key != VK_DOWN)
+    if (key == VK_UP || key == VK_DOWN)
+        HandleNavigationKey((unsigned)key);
+    else if ((key != VK_LEFT && key != VK_RIGHT) || !MoveBitCursor(key == VK_LEFT ? 1 : -1))
         return;
-    HandleNavigationKey((unsigned)key);
     Refresh();
 }
 
@@ -133,6 +139,16 @@ void HandleDestroy()
     PostQuitMessage(0);
 }
 
+// The bit cursor shows only while the window has the focus; a reader is
+// told where the focus now is.
+void HandleFocusChange(HWND window, bool gained)
+{
+    if (g_bitPad.cursorShown)
+        InvalidateRect(window, NULL, TRUE);
+    if (gained)
+        AnnounceFocusedRow();
+}
+
 // Windows may end the process after this without destroying the window.
 void HandleEndSession(WPARAM ending)
 {
@@ -156,11 +172,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN: HandleKeyDown(wParam); return 0;
     case WM_COMMAND: return HandleCommand(window, wParam, lParam);
     case WM_MOUSEMOVE: UpdateBitHover(LOWORD(lParam), HIWORD(lParam)); return 0;
-    case WM_LBUTTONUP: SelectRowAtY(HIWORD(lParam)); return 0;
+    case WM_MOUSEACTIVATE: NoteActivatingClick(lParam); break;
+    case WM_LBUTTONDOWN: PressBitCell(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_LBUTTONUP: ReleaseClick(LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_CAPTURECHANGED: ClearBitHover(); return 0;
     case WM_SIZE: ForwardSizeToStatusBar(wParam, lParam); return 0;
     case WM_PAINT: PaintMainWindow(window); return 0;
-    case WM_SETFOCUS: AnnounceFocusedRow(); return 0;
+    case WM_SETFOCUS: HandleFocusChange(window, true); return 0;
+    case WM_KILLFOCUS: HandleFocusChange(window, false); return 0;
     case WM_GETOBJECT: return AnswerAccessibleObject(window, wParam, lParam);
     case WM_DPICHANGED: HandleDpiChanged(window, wParam, lParam); return 0;
     case WM_SETTINGCHANGE: HandleSettingChange(window, wParam); return 0;

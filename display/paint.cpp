@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "display/bit_pad.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/row_text.h"
@@ -45,5 +46,7 @@ void PaintRows(HDC dc)
         TextOutA(dc, m.labelX, y, label, (int)strlen(label));
         FormatRowText(row, true, text);
         TextOutA(dc, m.valueX, y, text, (int)strlen(text));
+        if (row == ROW_BIN)
+            PaintBitCursor(dc);
     }
 }

@@ -1,6 +1,7 @@
 #include "display/rows.h"
 
 #include "app/main_window.h"
+#include "display/bit_pad.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/menu_state.h"
@@ -50,11 +51,18 @@ int VisibleRowNumber(RowIndex row)
     return number;
 }
 
+// The Bin row becoming or ceasing to be the active row changes what the
+// bit readout names, and a row leaving hides the bit cursor.
 void SelectRow(RowIndex row)
 {
     if (!IsRowVisible(row))
         return;
+    bool padChanges = (row == ROW_BIN) != (g_calc.activeRow == ROW_BIN);
     SetActiveRow(row);
+    if (padChanges) {
+        HideBitCursor();
+        RereadBitHover();
+    }
     Refresh();
 }
 
@@ -130,6 +138,7 @@ void ChooseDataWidth(int32_t width)
     if (width == g_calc.dataWidth)
         return;
     SetDataWidth(width);
+    FitBitCursorToWidth();
     SizeMainWindow(g_mainWindow);
     UpdateMenuState();
     RereadBitHover();

@@ -140,6 +140,12 @@ void ApplyPendingOperator()
     g_calc.showingResult = true;
 }
 
+void FlipShownBit(int32_t bit)
+{
+    if (bit >= 0 && bit < g_calc.dataWidth)
+        ShownRegister() ^= 1ull << bit;
+}
+
 void PressOperatorKey(int ch)
 {
     switch (ch) {

@@ -3,17 +3,17 @@
 #include <commctrl.h>
 #include <stdint.h>
 
+#include "display/bit_pad.h"
 #include "display/layout.h"
-#include "display/metrics.h"
 #include "display/rows.h"
-#include "engine/format.h"
+#include "engine/calc_state.h"
 #include "statusbar/status_bar.h"
 
 namespace {
 
 const UINT HOVER_INTERVAL_MS = 100;
-// The binary row groups its digits in fours, a separator between groups.
-const int GROUP_CELLS = 5;
+// A point outside the client area: the mouse left the window.
+const int OUTSIDE = -1;
 
 // The binary row draws this many digits: 1 for 0 and 1, 64 with bit 63 set.
 int SignificantBits(uint64_t value)
@@ -24,24 +24,11 @@ int SignificantBits(uint64_t value)
     return count;
 }
 
-// The row's text is right-aligned in the field: counted from its right end,
-// every fifth cell is a separator (-1) and the others are bits 0 upward.
-int BitAtX(int x)
+// The active Bin row names every bit a click would flip, blank cells
+// included; another row names the drawn digits only.
+int NamedBits()
 {
-    // Truncation toward zero puts the cell left of the value into column 0
-    // as well.
-    int column = (x - g_metrics.valueX) / g_metrics.cellWidth;
-    int fromRight = FieldWidth() - 1 - column;
-    if (column < 0 || fromRight < 0 || fromRight % GROUP_CELLS == GROUP_CELLS - 1)
-        return -1;
-    return fromRight - fromRight / GROUP_CELLS;
-}
-
-// The band runs from a little above the binary row's text to the bottom of
-// its highlight.
-int BinaryBandTop()
-{
-    return BandOfRow(ROW_BIN).textY - g_metrics.hoverTop;
+    return g_calc.activeRow == ROW_BIN ? g_calc.dataWidth : SignificantBits(ShownValue());
 }
 
 // The main window gets no mouse moves from outside its client area, so a
@@ -57,21 +44,25 @@ void StartHoverTimer()
 } // namespace
 
 bool g_hoverTimerActive = false;
-POINT g_hoverPoint = {0, 0};
+POINT g_hoverPoint = {OUTSIDE, OUTSIDE};
 
+// In the binary row's band the readout follows the mouse; elsewhere it
+// names the bit cursor's bit while the cursor shows.
 void UpdateBitHover(int x, int y)
 {
     g_hoverPoint = {x, y};
     char text[100] = " ";
     if (!IsStatusBarShown() || !IsRowVisible(ROW_BIN))
         return;
-    int top = BinaryBandTop();
-    if (y >= top && y <= top + g_metrics.hoverHeight) {
-        int bit = BitAtX(x);
-        if (bit >= 0 && bit < SignificantBits(ShownValue()))
-            FormatBitReadout(bit, text, sizeof text);
+    int bit = g_bitPad.cursorShown ? g_bitPad.cursor : -1;
+    if (IsInBitBand(y)) {
+        bit = BitAtX(x);
+        if (bit >= NamedBits())
+            bit = -1;
         StartHoverTimer();
     }
+    if (bit >= 0)
+        FormatBitReadout(bit, text, sizeof text);
     SendMessageA(g_statusBar, SB_SETTEXTA, STATUS_PART_BIT, (LPARAM)text);
 }
 
@@ -82,7 +73,7 @@ void RereadBitHover()
 
 void ClearBitHover()
 {
-    UpdateBitHover(0, 0);
+    UpdateBitHover(OUTSIDE, OUTSIDE);
 }
 
 void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR, DWORD)
@@ -95,7 +86,7 @@ void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR, DWORD)
                   cursor.y >= window.top && cursor.y <= window.bottom;
     if (inside)
         return;
-    UpdateBitHover(0, 0);
+    ClearBitHover();
     KillTimer(g_mainWindow, HOVER_TIMER_ID);
     g_hoverTimerActive = false;
 }

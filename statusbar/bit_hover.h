@@ -1,4 +1,5 @@
-// Names the bit under the mouse while it rests on a digit of the binary row.
+// Names the bit under the mouse while it rests on the binary row, or the bit
+// cursor's bit while it shows and the mouse is elsewhere.
 #pragma once
 
 #include <windows.h>

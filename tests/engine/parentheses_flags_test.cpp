@@ -25,9 +25,11 @@ TEST(ParenthesesAndFlags, KeySequences)
         int open;
         uint32_t flags;
         int beeps;
-        // Then, where given, the width changes and more keys follow.
+        // Then, where given, the width changes, a bit of the shown register
+        // flips and more keys follow.
         int32_t nextWidth = 0;
         std::string moreKeys = "";
+        int flip = -1;
     };
     const Case cases[] = {
         {64, D, "5*(3+4)=", 35, 0, 0, 0},
@@ -62,6 +64,15 @@ TEST(ParenthesesAndFlags, KeySequences)
         {16, H, "FF*FF=", 0xFE01, 0, OF | SF, 0},
         {64, H, "FFFFFFFF*FFFFFFFF=", 0xFFFFFFFE00000001ull, 0, OF | SF, 0},
         {64, H, "FFFFFFFFFFFFFFFF*FFFFFFFFFFFFFFFF=", 1, 0, CF, 0},
+        // A flip works on the shown register, as "~" does: the top bit of a
+        // result or of an entry that takes more digits; the flags and the
+        // parentheses stay, and a bit past the width is none.
+        {8, H, "80+1=", 0x01, 0, PF | SF, 0, 0, "", 7},
+        {16, H, "(", 0x8000, 1, 0, 0, 0, "", 15},
+        {32, H, "5", 0x80000005, 0, 0, 0, 0, "", 31},
+        {64, H, "1=", 0x8000000000000002ull, 0, SF, 0, 0, "+1=", 63},
+        {64, H, "1", 0x112, 0, 0, 0, 0, "2", 4},
+        {8, H, "1", 1, 0, 0, 0, 0, "", 8},
     };
     for (const Case& c : cases) {
         ResetEngine();
@@ -69,6 +80,7 @@ TEST(ParenthesesAndFlags, KeySequences)
         TypeKeysInRow(c.row, c.keys);
         if (c.nextWidth != 0)
             SetDataWidth(c.nextWidth);
+        FlipShownBit(c.flip);
         TypeKeys(c.moreKeys);
         std::string name = std::to_string(c.width) + " bits: " + c.keys + " | " + c.moreKeys;
         EXPECT_EQ(ShownValue(), c.shown) << name;

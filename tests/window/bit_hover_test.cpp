@@ -1,6 +1,8 @@
 // The bit readout in the third status bar part, driven by mouse moves.
 #include "calculator.h"
+#include "reader.h"
 
+#include "accessibility/accessibility.h"
 #include "display/layout.h"
 #include "display/rows.h"
 #include "resources/resource.h"
@@ -120,6 +122,75 @@ TEST_F(BitHover, TimerClearsTheReadoutOnceTheCursorLeavesTheWindow)
     RunLoopFor(500);
     EXPECT_EQ(StatusText(STATUS_PART_BIT), " ");
     EXPECT_FALSE(g_hoverTimerActive);
+}
+
+// The active Bin row as a pad of bits, at 64 bits (79 cells: cell 0 holds
+// bit 63, cell 74 a separator, cell 78 bit 0), then at 16 and 8: clicks,
+// keys and the readout, with the mouse resting off the row for the keys.
+TEST_F(BitHover, ActiveBinRowIsABitPad)
+{
+    CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+    SetFocus(g_mainWindow);
+    RECT window;
+    GetWindowRect(g_mainWindow, &window);
+    SetCursorPos(window.left + 100, window.top + 60);
+    enum Kind { MOVE, CLICK, FRONT_CLICK, KEY, SPACE };
+    struct Step { const char* what; Kind kind; int a, b; uint64_t shown; const char* readout; };
+    const Step steps[] = {
+        {"blank cell, row not active", MOVE, 0, 0, 0, " "},
+        {"click while not active", CLICK, 0, 0, 0, "      Bit 63"},
+        {"click on a blank cell", CLICK, 0, 0, 0x8000000000000000ull, "      Bit 63"},
+        {"click on a digit", CLICK, 78, 78, 0x8000000000000001ull, "      Bit 00"},
+        {"click to the front", FRONT_CLICK, 78, 78, 0x8000000000000001ull, "      Bit 00"},
+        {"press and release apart", CLICK, 78, 77, 0x8000000000000001ull, "      Bit 01"},
+        {"click on a separator", CLICK, 74, 74, 0x8000000000000001ull, " "},
+        {"cursor's first show", KEY, VK_LEFT, 1, 0x8000000000000001ull, "      Bit 00"},
+        {"cursor at bit 0", KEY, VK_RIGHT, 1, 0x8000000000000001ull, "      Bit 00"},
+        {"16 bits", KEY, VK_F3, 1, 1, "      Bit 00"},
+        {"cursor at the top bit", KEY, VK_LEFT, 16, 1, "      Bit 15"},
+        {"8 bits", KEY, VK_F4, 1, 1, "      Bit 07"},
+        {"Space", SPACE, 0, 0, 0x81, "      Bit 07"},
+    };
+    int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
+    auto x = [](int cell) { return g_metrics.valueX + cell * g_metrics.cellWidth + 1; };
+    for (const Step& step : steps) {
+        if (step.kind == MOVE || step.kind == CLICK || step.kind == FRONT_CLICK)
+            MoveMouse(x(step.a), y);
+        if (step.kind == FRONT_CLICK)
+            SendMessageA(g_mainWindow, WM_MOUSEACTIVATE, (WPARAM)g_mainWindow,
+                         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+        if (step.kind == CLICK || step.kind == FRONT_CLICK) {
+            SendMessageA(g_mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x(step.a), y));
+            MoveMouse(x(step.b), y);
+            SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(step.b), y));
+        }
+        if (step.kind == KEY || step.kind == SPACE)
+            MoveMouse(x(0), BandOfRow(ROW_HEX).textY);
+        for (int i = 0; step.kind == KEY && i < step.b; i++)
+            PressThroughLoop((WPARAM)step.a, NO_MODIFIER);
+        if (step.kind == SPACE)
+            TypeChars(" ");
+        EXPECT_EQ(ShownValue(), step.shown) << step.what;
+        EXPECT_EQ(StatusText(STATUS_PART_BIT), step.readout) << step.what;
+        EXPECT_EQ(g_calc.flags, 0u) << step.what;
+    }
+
+    // A reader's focus is the bit at the cursor, a check box checked for 1.
+    IAccessible* rows = NULL;
+    ASSERT_EQ(AccessibleObjectFromWindow(g_mainWindow, OBJID_CLIENT, __uuidof(IAccessible),
+                                         (void**)&rows),
+              S_OK);
+    VARIANT focus = {}, role = {}, state = {};
+    BSTR name = NULL;
+    rows->get_accFocus(&focus);
+    EXPECT_EQ(focus.lVal, BIT_CURSOR_CHILD);
+    rows->get_accName(focus, &name);
+    rows->get_accRole(focus, &role);
+    rows->get_accState(focus, &state);
+    rows->Release();
+    EXPECT_EQ(Narrow(name), "Bit 7");
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_CHECKBUTTON);
+    EXPECT_EQ(state.lVal, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "app/startup.h"
+#include "display/bit_pad.h"
 #include "display/layout.h"
 #include "display/rows.h"
 #include "engine/format.h"
@@ -23,6 +24,8 @@ const CalcState PRISTINE_CALC = g_calc;
 DisplayRow g_pristineRows[ROW_COUNT];
 const bool PRISTINE_STATUS_VISIBLE = g_statusBarVisible;
 const POINT PRISTINE_PLACE = g_windowPlace;
+const BitPad PRISTINE_PAD = g_bitPad;
+const POINT PRISTINE_HOVER_POINT = g_hoverPoint;
 bool g_pristineTaken = false;
 
 void RestorePristineState()
@@ -38,6 +41,8 @@ void RestorePristineState()
     g_windowPlace = PRISTINE_PLACE;
     // The hover timer dies with the window it ran on.
     g_hoverTimerActive = false;
+    g_hoverPoint = PRISTINE_HOVER_POINT;
+    g_bitPad = PRISTINE_PAD;
     g_beepCount = 0;
 }
 

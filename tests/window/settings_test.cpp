@@ -4,6 +4,7 @@
 // built-in setting.
 #include "calculator.h"
 
+#include <tuple>
 #include <vector>
 
 #include "app/settings.h"
@@ -48,37 +49,19 @@ void WriteValues(const std::vector<Value>& values)
     RegCloseKey(key);
 }
 
-// What a start shows of the settings.
-struct Shown {
-    uint32_t rows;
-    RowIndex active;
-    bool statusBar;
-    int32_t width;
-    bool isUnsigned;
-    LONG x, y;
-};
+// What a start shows of the settings: the rows' bits, the active row, the
+// status bar, the width, the unsigned form and its mark, the place.
+typedef std::tuple<uint32_t, RowIndex, bool, int32_t, bool, bool, LONG, LONG> Shown;
 
 Shown ShownSettings()
 {
     POINT place = OuterPosition();
-    return {VisibleRowBits(), g_calc.activeRow, IsStatusBarShown(), g_calc.dataWidth,
-            g_calc.unsignedDecimal, place.x, place.y};
+    return Shown(VisibleRowBits(), g_calc.activeRow, IsStatusBarShown(), g_calc.dataWidth,
+                 g_calc.unsignedDecimal, (MenuState(CMD_UNSIGNED_DEC) & MF_CHECKED) != 0,
+                 place.x, place.y);
 }
 
-void ExpectShown(const Shown& expected, const std::string& name)
-{
-    Shown shown = ShownSettings();
-    EXPECT_EQ(shown.rows, expected.rows) << name;
-    EXPECT_EQ(shown.active, expected.active) << name;
-    EXPECT_EQ(shown.statusBar, expected.statusBar) << name;
-    EXPECT_EQ(shown.width, expected.width) << name;
-    EXPECT_EQ(shown.isUnsigned, expected.isUnsigned) << name;
-    EXPECT_EQ(shown.x, expected.x) << name;
-    EXPECT_EQ(shown.y, expected.y) << name;
-    EXPECT_EQ((MenuState(CMD_UNSIGNED_DEC) & MF_CHECKED) != 0, expected.isUnsigned) << name;
-}
-
-const Shown BUILT_IN = {7, ROW_HEX, true, 64, false, 10, 10};
+const Shown BUILT_IN(7, ROW_HEX, true, 64, false, false, 10, 10);
 
 // Every test leaves the prefix without the key: the tests share it.
 class Settings : public CalculatorTest {
@@ -111,7 +94,7 @@ TEST_F(Settings, NothingIsKeptUnlessAsked)
     ChangeEverySetting();
     Restart();
     EXPECT_FALSE(KeyExists());
-    ExpectShown(BUILT_IN, "not asked");
+    EXPECT_EQ(ShownSettings(), BUILT_IN);
 }
 
 // The item writes at once; what a run changed comes back at the next
@@ -122,7 +105,7 @@ TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
     EXPECT_TRUE(KeyExists());
     ChangeEverySetting();
     Restart();
-    ExpectShown({6, ROW_BIN, false, 16, true, 50, 60}, "kept");
+    EXPECT_EQ(ShownSettings(), Shown(6, ROW_BIN, false, 16, true, true, 50, 60));
     EXPECT_TRUE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
     SendCommand(CMD_SAVE_SETTINGS);
     EXPECT_FALSE(KeyExists());
@@ -144,7 +127,7 @@ TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
         {"width 7", {Dword("DataWidth", 7), Dword("StatusBar", 2)}, BUILT_IN},
         {"no row", {Dword("Rows", 0), Dword("ActiveRow", 3)}, BUILT_IN},
         {"hidden active row", {Dword("Rows", 6), Dword("ActiveRow", 0)},
-         {6, ROW_DEC, true, 64, false, 10, 10}},
+         Shown(6, ROW_DEC, true, 64, false, false, 10, 10)},
         {"off every screen", {Dword("Left", (DWORD)-30000), Dword("Top", 40)}, BUILT_IN},
     };
     for (const Case& c : cases) {
@@ -156,7 +139,7 @@ TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
         RegDeleteKeyA(HKEY_CURRENT_USER, KEY);
         WriteValues(values);
         StartCalculator();
-        ExpectShown(c.expected, c.name);
+        EXPECT_EQ(ShownSettings(), c.expected) << c.name;
     }
 }
 
