@@ -91,13 +91,14 @@ public:
         return S_OK;
     }
 
-    // Rows are simple children; the status bar is an object of its own.
+    // Rows and the cursor's bit are simple elements; the status bar is an
+    // object of its own.
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
         *object = NULL;
         RowIndex row;
         ChildKind kind = Classify(child, &row);
-        if (kind == CHILD_ROW)
+        if (kind == CHILD_ROW || kind == CHILD_BIT)
             return S_FALSE;
         if (kind == CHILD_STATUS_BAR)
             return StatusBarObject(object);
@@ -219,6 +220,8 @@ public:
         ChildKind kind = Classify(child, &row);
         if (kind == CHILD_SELF)
             return m_standard->get_accDefaultAction(child, action);
+        if (kind == CHILD_BIT)
+            return S_FALSE;
         if (kind != CHILD_ROW)
             return Refusal(kind);
         return AnswerText(ROW_ACTION, action);
@@ -233,7 +236,7 @@ public:
         if (kind == CHILD_SELF)
             return m_standard->accSelect(flags, child);
         if (kind != CHILD_ROW)
-            return Refusal(kind);
+            return kind == CHILD_BIT ? DISP_E_MEMBERNOTFOUND : Refusal(kind);
         if (flags & (SELFLAG_TAKESELECTION | SELFLAG_TAKEFOCUS))
             SelectRow(row);
         return S_OK;
@@ -313,7 +316,7 @@ public:
         if (kind == CHILD_SELF)
             return m_standard->accDoDefaultAction(child);
         if (kind != CHILD_ROW)
-            return Refusal(kind);
+            return kind == CHILD_BIT ? DISP_E_MEMBERNOTFOUND : Refusal(kind);
         SelectRow(row);
         return S_OK;
     }

@@ -187,6 +187,8 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
     rows->get_accName(focus, &name);
     rows->get_accRole(focus, &role);
     rows->get_accState(focus, &state);
+    IDispatch* object = NULL;
+    EXPECT_EQ(rows->get_accChild(focus, &object), S_FALSE);
     rows->Release();
     EXPECT_EQ(Narrow(name), "Bit 7");
     EXPECT_EQ(role.lVal, ROLE_SYSTEM_CHECKBUTTON);
