@@ -39,7 +39,7 @@ std::string DecSpeech()
 // number of each width fits the field the signed row has.
 TEST_F(Accelerators, ControlUReadsTheDecRowUnsigned)
 {
-    PressThroughLoop(VK_F2, NO_MODIFIER);
+    SendCommand(CMD_WIDTH_32);
     TypeChars("FFFFFFFF");
     for (bool decShown : {true, false}) {
         ShowRows(true, decShown, true);
@@ -51,11 +51,12 @@ TEST_F(Accelerators, ControlUReadsTheDecRowUnsigned)
     }
     PressThroughLoop('U', CTRL);
     ShowRows(true, true, false);
-    struct Case { WPARAM key; const char* largest; };
-    const Case cases[] = {{VK_F12, "Dec 18,446,744,073,709,551,615"}, {VK_F2, "Dec 4,294,967,295"},
-                          {VK_F3, "Dec 65,535"}, {VK_F4, "Dec 255"}};
+    struct Case { int command; const char* largest; };
+    const Case cases[] = {{CMD_WIDTH_64, "Dec 18,446,744,073,709,551,615"},
+                          {CMD_WIDTH_32, "Dec 4,294,967,295"}, {CMD_WIDTH_16, "Dec 65,535"},
+                          {CMD_WIDTH_8, "Dec 255"}};
     for (const Case& c : cases) {
-        PressThroughLoop(c.key, NO_MODIFIER);
+        SendCommand(c.command);
         TypeChars(std::string(1, 27) + "FFFFFFFFFFFFFFFF");
         EXPECT_EQ(DecSpeech(), c.largest);
     }

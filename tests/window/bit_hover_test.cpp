@@ -134,7 +134,7 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
     RECT window;
     GetWindowRect(g_mainWindow, &window);
     SetCursorPos(window.left + 100, window.top + 60);
-    enum Kind { MOVE, CLICK, FRONT_CLICK, KEY, SPACE };
+    enum Kind { MOVE, CLICK, FRONT_CLICK, KEY, COMMAND, SPACE };
     struct Step { const char* what; Kind kind; int a, b; uint64_t shown; const char* readout; };
     const Step steps[] = {
         {"blank cell, row not active", MOVE, 0, 0, 0, " "},
@@ -146,9 +146,9 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
         {"click on a separator", CLICK, 74, 74, 0x8000000000000001ull, " "},
         {"cursor's first show", KEY, VK_LEFT, 1, 0x8000000000000001ull, "      Bit 00"},
         {"cursor at bit 0", KEY, VK_RIGHT, 1, 0x8000000000000001ull, "      Bit 00"},
-        {"16 bits", KEY, VK_F3, 1, 1, "      Bit 00"},
+        {"16 bits", COMMAND, CMD_WIDTH_16, 0, 1, "      Bit 00"},
         {"cursor at the top bit", KEY, VK_LEFT, 16, 1, "      Bit 15"},
-        {"8 bits", KEY, VK_F4, 1, 1, "      Bit 07"},
+        {"8 bits", COMMAND, CMD_WIDTH_8, 0, 1, "      Bit 07"},
         {"Space", SPACE, 0, 0, 0x81, "      Bit 07"},
     };
     int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
@@ -164,10 +164,12 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
             MoveMouse(x(step.b), y);
             SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(step.b), y));
         }
-        if (step.kind == KEY || step.kind == SPACE)
+        if (step.kind >= KEY)
             MoveMouse(x(0), BandOfRow(ROW_HEX).textY);
         for (int i = 0; step.kind == KEY && i < step.b; i++)
-            PressThroughLoop((WPARAM)step.a, NO_MODIFIER);
+            PressKey((WPARAM)step.a);
+        if (step.kind == COMMAND)
+            SendCommand(step.a);
         if (step.kind == SPACE)
             TypeChars(" ");
         EXPECT_EQ(ShownValue(), step.shown) << step.what;

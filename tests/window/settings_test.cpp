@@ -83,8 +83,8 @@ protected:
         ShowRows(false, true, true);
         SendCommand(CMD_SELECT_BIN);
         SendCommand(CMD_STATUS_BAR);
-        PressThroughLoop(VK_F3, NO_MODIFIER);
-        PressThroughLoop('U', CTRL);
+        SendCommand(CMD_WIDTH_16);
+        SendCommand(CMD_UNSIGNED_DEC);
         SetWindowPos(g_mainWindow, NULL, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
 };
