@@ -13,10 +13,8 @@
 #                              inline member of libstdc++ that its static
 #                              library defines as well.
 #   ternwick_program_options   the shipped program: stripped, unused
-#                              sections dropped; with GCC linked with
-#                              link-time optimisation, which inlines across
-#                              files (the program's code is compiled both
-#                              ways, so the test programs link it as usual)
+#                              sections dropped, linked with link-time
+#                              optimisation, which inlines across files
 add_library(ternwick_warnings INTERFACE)
 add_library(ternwick_product_options INTERFACE)
 add_library(ternwick_test_options INTERFACE)
@@ -40,9 +38,16 @@ else()
     target_compile_options(ternwick_product_options INTERFACE
         -fno-exceptions -fno-rtti -ffunction-sections -fdata-sections)
     target_link_options(ternwick_program_options INTERFACE -s -Wl,--gc-sections)
-    # A tenth of the program's size, at no cost in build time.
+    # Link-time optimisation takes a tenth off the program, at no cost in
+    # build time. GCC compiles the program's code both ways, so the test
+    # programs link it as usual; clang's linker optimises the code of every
+    # program that links it, and clang sizes the shipped program at -Oz.
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(ternwick_product_options INTERFACE -flto -ffat-lto-objects)
+        target_link_options(ternwick_program_options INTERFACE -flto)
+    elseif(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        target_compile_options(ternwick_product_options INTERFACE
+            -flto $<$<CONFIG:MinSizeRel>:-Oz>)
         target_link_options(ternwick_program_options INTERFACE -flto)
     endif()
     if(WIN32)
