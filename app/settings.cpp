@@ -60,6 +60,8 @@ bool IsOnAScreen(POINT point)
     return monitor != NULL && GetMonitorInfoA(monitor, &info) && PtInRect(&info.rcWork, point);
 }
 
+// A value missing or not trusted keeps its built-in setting; rows of 0 (or
+// none read) are all three.
 void ApplySettings(HKEY key)
 {
     DWORD rows = 0, active = ROW_HEX, value = 0, left = 0, top = 0;

@@ -27,7 +27,8 @@ int BitAtPoint(int x, int y)
     return bit < g_calc.dataWidth ? bit : -1;
 }
 
-// The field's column that holds a bit, counted from the row's right end.
+// The field's column, from its left, that holds a bit: bit b stands b
+// cells and b/4 separators from the row's right end.
 int ColumnOfBit(int bit)
 {
     return FieldWidth() - 1 - (bit + bit / (GROUP_CELLS - 1));
