@@ -171,6 +171,17 @@ TEST_F(Accessibility, EachChangeIsAnnouncedOnce)
     PumpMessages();
     EXPECT_EQ(CountEvents(EVENT_OBJECT_NAMECHANGE, CHILDID_SELF), 1);
 
+    // The Bin row's bit cursor takes the focus as it shows and moves; its
+    // bit flipped changes its state.
+    g_events.clear();
+    SendCommand(CMD_SELECT_BIN);
+    PressKey(VK_LEFT);
+    PressKey(VK_LEFT);
+    TypeChars(" ");
+    PumpMessages();
+    EXPECT_EQ(CountEvents(EVENT_OBJECT_FOCUS, BIT_CURSOR_CHILD), 2);
+    EXPECT_EQ(CountEvents(EVENT_OBJECT_STATECHANGE, BIT_CURSOR_CHILD), 1);
+
     g_events.clear();
     SendCommand(CMD_VIEW_HEX);
     PumpMessages();
