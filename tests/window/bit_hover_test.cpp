@@ -131,9 +131,6 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
     SetFocus(g_mainWindow);
-    RECT window;
-    GetWindowRect(g_mainWindow, &window);
-    SetCursorPos(window.left + 100, window.top + 60);
     enum Kind { MOVE, CLICK, FRONT_CLICK, KEY, COMMAND, SPACE };
     struct Step { const char* what; Kind kind; int a, b; uint64_t shown; const char* readout; };
     const Step steps[] = {
