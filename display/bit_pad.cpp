@@ -13,15 +13,17 @@ namespace {
 // The binary row groups its digits in fours, a separator between groups.
 const int GROUP_CELLS = 5;
 
+// The active row is always a visible one.
 bool IsPadActive()
 {
-    return g_calc.activeRow == ROW_BIN && IsRowVisible(ROW_BIN);
+    return g_calc.activeRow == ROW_BIN;
 }
 
-// The bit a click at a client point would flip; -1 where none.
+// The bit a click at a client point of the active Bin row would flip; -1
+// where none.
 int BitAtPoint(int x, int y)
 {
-    if (!IsRowVisible(ROW_BIN) || !IsInBitBand(y))
+    if (!IsInBitBand(y))
         return -1;
     int bit = BitAtX(x);
     return bit < g_calc.dataWidth ? bit : -1;
@@ -32,13 +34,6 @@ int BitAtPoint(int x, int y)
 int ColumnOfBit(int bit)
 {
     return FieldWidth() - 1 - (bit + bit / (GROUP_CELLS - 1));
-}
-
-void FlipBit(int bit)
-{
-    FlipShownBit(bit);
-    RereadBitHover();
-    Refresh();
 }
 
 } // namespace
@@ -80,10 +75,12 @@ void ReleaseClick(int x, int y)
 {
     int pressed = g_bitPad.pressedBit;
     g_bitPad.pressedBit = -1;
-    if (pressed >= 0 && IsPadActive() && BitAtPoint(x, y) == pressed)
-        FlipBit(pressed);
-    else
+    if (pressed >= 0 && IsPadActive() && BitAtPoint(x, y) == pressed) {
+        FlipShownBit(pressed);
+        Refresh();
+    } else {
         SelectRowAtY(y);
+    }
 }
 
 bool MoveBitCursor(int step)
@@ -105,7 +102,6 @@ bool FlipBitAtCursor()
     if (!g_bitPad.cursorShown)
         return false;
     FlipShownBit(g_bitPad.cursor);
-    RereadBitHover();
     return true;
 }
 
