@@ -253,12 +253,7 @@ public:
             return m_standard->accLocation(left, top, width, height, child);
         if (kind != CHILD_ROW && kind != CHILD_BIT)
             return Refusal(kind);
-        RECT client;
-        GetClientRect(m_window, &client);
-        RowBand band = BandOfRow(row);
-        RECT rect = {0, band.top, client.right, band.bottom};
-        if (kind == CHILD_BIT)
-            rect = BitCursorCell();
+        RECT rect = kind == CHILD_BIT ? BitCursorCell() : RowBandRect(row);
         MapWindowPoints(m_window, NULL, (POINT*)&rect, 2);
         *left = rect.left;
         *top = rect.top;
@@ -324,6 +319,14 @@ public:
 private:
     bool HasFocus() const { return GetFocus() == m_window; }
 
+    RECT RowBandRect(RowIndex row) const
+    {
+        RECT client;
+        GetClientRect(m_window, &client);
+        RowBand band = BandOfRow(row);
+        return RECT{0, band.top, client.right, band.bottom};
+    }
+
     // The one reading of a child VARIANT that every method starts from.
     ChildKind Classify(VARIANT child, RowIndex* row) const
     {
@@ -351,11 +354,13 @@ private:
         return kind == CHILD_ROW || kind == CHILD_BIT ? S_FALSE : Refusal(kind);
     }
 
+    // While the bit cursor shows, the focus is its bit, not the row.
     LONG RowState(RowIndex row) const
     {
         LONG flags = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+        bool focused = HasFocus() && !g_bitPad.cursorShown;
         if (row == g_calc.activeRow)
-            flags |= STATE_SYSTEM_SELECTED | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
+            flags |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
         return flags;
     }
 

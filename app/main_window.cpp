@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <windowsx.h>
+
 #include "app/settings.h"
 #include "app/startup.h"
 #include "clipboard/clipboard.h"
@@ -171,11 +173,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CHAR: HandleCharacter(wParam); return 0;
     case WM_KEYDOWN: HandleKeyDown(wParam); return 0;
     case WM_COMMAND: return HandleCommand(window, wParam, lParam);
-    case WM_MOUSEMOVE: UpdateBitHover(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_MOUSEMOVE: UpdateBitHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_MOUSEACTIVATE: NoteActivatingClick(lParam); break;
-    case WM_LBUTTONDOWN: PressBitCell(LOWORD(lParam), HIWORD(lParam)); return 0;
-    case WM_LBUTTONUP: ReleaseClick(LOWORD(lParam), HIWORD(lParam)); return 0;
-    case WM_CAPTURECHANGED: ClearBitHover(); return 0;
+    case WM_LBUTTONDOWN: PressBitCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_LBUTTONUP: ReleaseClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_CAPTURECHANGED: LoseMouseCapture(); return 0;
     case WM_SIZE: ForwardSizeToStatusBar(wParam, lParam); return 0;
     case WM_PAINT: PaintMainWindow(window); return 0;
     case WM_SETFOCUS: HandleFocusChange(window, true); return 0;

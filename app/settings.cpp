@@ -51,7 +51,7 @@ bool IsDataWidth(DWORD width)
 }
 
 // A kept place counts only inside the work area of a screen that is there
-// now: a screen since unplugged must not hide the window.
+// now: a screen since unplugged must not hide the window, nor a taskbar.
 bool IsOnAScreen(POINT point)
 {
     HMONITOR monitor = MonitorFromPoint(point, MONITOR_DEFAULTTONULL);
@@ -99,11 +99,20 @@ void LoadSettings()
     RegCloseKey(key);
 }
 
+// The restored place, whether the window is maximised or minimised now.
+// The placement counts from the work area of the window's screen, which
+// starts right of or below a taskbar at the left or the top.
 void RecordWindowPlace(HWND window)
 {
-    RECT rect;
-    if (!IsIconic(window) && GetWindowRect(window, &rect))
-        g_windowPlace = {rect.left, rect.top};
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    MONITORINFO screen = {};
+    screen.cbSize = sizeof screen;
+    if (!GetWindowPlacement(window, &placement) ||
+        !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &screen))
+        return;
+    g_windowPlace = {placement.rcNormalPosition.left + screen.rcWork.left - screen.rcMonitor.left,
+                     placement.rcNormalPosition.top + screen.rcWork.top - screen.rcMonitor.top};
 }
 
 void SaveSettings()
@@ -126,11 +135,10 @@ void SaveSettings()
 void ToggleSaveSettings()
 {
     g_saveSettings = !g_saveSettings;
-    if (g_saveSettings) {
-        const Setting item = {"SaveSettings", 1};
+    // A key that cannot be deleted (it has a subkey, or the account may
+    // write but not delete) is told to keep nothing instead.
+    const Setting item = {"SaveSettings", g_saveSettings ? 1u : 0u};
+    if (g_saveSettings || RegDeleteKeyA(HKEY_CURRENT_USER, SETTINGS_KEY) != ERROR_SUCCESS)
         WriteSettings(&item, 1);
-    } else {
-        RegDeleteKeyA(HKEY_CURRENT_USER, SETTINGS_KEY);
-    }
     UpdateMenuState();
 }

@@ -8,15 +8,16 @@
 
 // Set while "Save Settings on Exit" is checked.
 extern bool g_saveSettings;
-// The window's top-left corner, in physical screen pixels, when it was last
-// not minimised; before the window exists, where it is to open.
+// The window's top-left corner when it is last restored, in physical
+// screen pixels; before the window exists, where it is to open.
 extern POINT g_windowPlace;
 
 // Applies the kept settings where the user asked to keep them, before the
 // main window is made: each value that can be trusted, the others keep
 // their built-in settings.
 void LoadSettings();
-// Records the window's place, unless it is minimised.
+// Records the window's restored place, even while it is maximised or
+// minimised.
 void RecordWindowPlace(HWND window);
 // Writes every setting while the item is checked; at the end of a run.
 void SaveSettings();

@@ -36,6 +36,35 @@ int ColumnOfBit(int bit)
     return FieldWidth() - 1 - (bit + bit / (GROUP_CELLS - 1));
 }
 
+// Set while the pad lets go of the mouse itself: the capture change that
+// follows loses nothing.
+bool g_releasingCapture = false;
+
+bool IsInClientArea(int x, int y)
+{
+    RECT client;
+    GetClientRect(g_mainWindow, &client);
+    POINT point = {x, y};
+    return PtInRect(&client, point) != 0;
+}
+
+// Whether the mouse stands over the rows: the status bar passes its own
+// activation up to the main window, and that press goes to the bar.
+bool IsMouseOverRows()
+{
+    POINT point;
+    GetCursorPos(&point);
+    ScreenToClient(g_mainWindow, &point);
+    return IsInClientArea(point.x, point.y) && point.y < StatusBarTop();
+}
+
+void ReleaseOwnCapture()
+{
+    g_releasingCapture = true;
+    ReleaseCapture();
+    g_releasingCapture = false;
+}
+
 } // namespace
 
 BitPad g_bitPad = {0, false, -1, false};
@@ -62,15 +91,18 @@ bool IsInBitBand(int y)
 
 void NoteActivatingClick(LPARAM lParam)
 {
-    g_bitPad.activatingClick = LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_LBUTTONDOWN;
+    g_bitPad.activatingClick =
+        LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_LBUTTONDOWN && IsMouseOverRows();
 }
 
 void PressBitCell(int x, int y)
 {
     g_bitPad.pressedBit = IsPadActive() && !g_bitPad.activatingClick ? BitAtPoint(x, y) : -1;
     g_bitPad.activatingClick = false;
+    SetCapture(g_mainWindow);
 }
 
+// The release is read before the capture goes.
 void ReleaseClick(int x, int y)
 {
     int pressed = g_bitPad.pressedBit;
@@ -78,9 +110,18 @@ void ReleaseClick(int x, int y)
     if (pressed >= 0 && IsPadActive() && BitAtPoint(x, y) == pressed) {
         FlipShownBit(pressed);
         Refresh();
-    } else {
+    } else if (IsInClientArea(x, y)) {
         SelectRowAtY(y);
     }
+    ReleaseOwnCapture();
+}
+
+void LoseMouseCapture()
+{
+    if (g_releasingCapture)
+        return;
+    g_bitPad.pressedBit = -1;
+    ClearBitHover();
 }
 
 bool MoveBitCursor(int step)

@@ -24,13 +24,19 @@ int BitAtX(int x);
 // clicked.
 bool IsInBitBand(int y);
 
-// WM_MOUSEACTIVATE: the left press it precedes flips nothing.
+// WM_MOUSEACTIVATE: the left press it precedes, in the main window's own
+// client area, flips nothing. An activation through the status bar, or by
+// another button, marks nothing.
 void NoteActivatingClick(LPARAM lParam);
+// A left press: the mouse is captured until its release.
 void PressBitCell(int x, int y);
 // Flips the bit a press went down on and the release comes up on, in the
-// active Bin row; any other release selects the row under it, as a click
-// always has.
+// active Bin row; any other release over the rows selects the row under
+// it, as a click always has. A release elsewhere does nothing.
 void ReleaseClick(int x, int y);
+// WM_CAPTURECHANGED: another window took the mouse, so the press is lost
+// and the readout no longer follows it; the pad's own release is no loss.
+void LoseMouseCapture();
 // Left (toward the top bit, step 1) and Right (toward bit 0, step -1) in
 // the active Bin row: the hidden cursor shows where it last stood, a shown
 // one moves, stopping at both ends. False in another row.

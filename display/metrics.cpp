@@ -24,6 +24,9 @@ const int DIGIT_RUN_LENGTH = 10;
 HFONT g_scaledRowFont = NULL;
 
 typedef UINT(WINAPI* GetDpiForWindowFunction)(HWND);
+typedef HRESULT(WINAPI* GetDpiForMonitorFunction)(HMONITOR, int, UINT*, UINT*);
+// The monitor's effective DPI, as GetDpiForMonitor names it.
+const int MDT_EFFECTIVE = 0;
 typedef BOOL(WINAPI* AdjustWindowRectExForDpiFunction)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 int ScreenDpi()
@@ -78,12 +81,30 @@ int ScaleToDpi(int value)
     return MulDiv(value, g_metrics.dpi, BASE_DPI);
 }
 
+// Windows 8.1 lacks GetDpiForWindow and sends no WM_DPICHANGED to a window
+// made on a screen of another scale than the system's: the window takes
+// its screen's scale from GetDpiForMonitor. Windows 10 and later never
+// load its DLL.
+int MonitorDpi(HWND window)
+{
+    const GetDpiForMonitorFunction getDpiForMonitor =
+        LookUpSystemFunction<GetDpiForMonitorFunction>("shcore.dll", "GetDpiForMonitor");
+    UINT dpiX = 0, dpiY = 0;
+    if (getDpiForMonitor == NULL ||
+        getDpiForMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE,
+                         &dpiX, &dpiY) != S_OK)
+        return 0;
+    return (int)dpiY;
+}
+
 int WindowDpi(HWND window)
 {
+    if (window == NULL)
+        return ScreenDpi();
     const GetDpiForWindowFunction getDpiForWindow =
         LookUpSystemFunction<GetDpiForWindowFunction>("user32.dll", "GetDpiForWindow");
-    UINT dpi = window != NULL && getDpiForWindow != NULL ? getDpiForWindow(window) : 0;
-    return dpi != 0 ? (int)dpi : ScreenDpi();
+    int dpi = getDpiForWindow != NULL ? (int)getDpiForWindow(window) : MonitorDpi(window);
+    return dpi != 0 ? dpi : ScreenDpi();
 }
 
 // Heights follow the font's height and the DPI, widths the measured cell.

@@ -10,6 +10,7 @@
 #include "display/menu_state.h"
 #include "display/rows.h"
 #include "resources/resource.h"
+#include "statusbar/bit_hover.h"
 #include "statusbar/status_fit.h"
 
 namespace {
@@ -103,6 +104,8 @@ void ToggleStatusBar()
     }
     SizeMainWindow(g_mainWindow);
     UpdateMenuState();
+    // A new bar's readout names the bit cursor's bit again.
+    RereadBitHover();
 }
 
 void WantStatusBar(bool shown)

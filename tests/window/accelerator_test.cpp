@@ -27,10 +27,10 @@ TEST_F(Accelerators, ControlKeysToggleRowsAndStatusBar)
     EXPECT_EQ(ShownValue(), 0u);
 }
 
-std::string DecSpeech()
+std::string RowSpeech(RowIndex row)
 {
     char speech[ROW_SPEECH_SIZE];
-    FormatRowSpeech(ROW_DEC, speech, sizeof speech);
+    FormatRowSpeech(row, speech, sizeof speech);
     return speech;
 }
 
@@ -45,7 +45,7 @@ TEST_F(Accelerators, ControlUReadsTheDecRowUnsigned)
         ShowRows(true, decShown, true);
         for (std::string expected : {"Dec 4,294,967,295", "Dec -1"}) {
             PressThroughLoop('U', CTRL);
-            EXPECT_EQ(DecSpeech(), expected) << decShown;
+            EXPECT_EQ(RowSpeech(ROW_DEC), expected) << decShown;
             EXPECT_EQ((MenuState(CMD_UNSIGNED_DEC) & MF_CHECKED) != 0, expected != "Dec -1");
         }
     }
@@ -58,8 +58,12 @@ TEST_F(Accelerators, ControlUReadsTheDecRowUnsigned)
     for (const Case& c : cases) {
         SendCommand(c.command);
         TypeChars(std::string(1, 27) + "FFFFFFFFFFFFFFFF");
-        EXPECT_EQ(DecSpeech(), c.largest);
+        EXPECT_EQ(RowSpeech(ROW_DEC), c.largest);
     }
+    // The Hex and Bin rows stay unsigned as ever.
+    ShowRows(true, true, true);
+    EXPECT_EQ(RowSpeech(ROW_HEX), "Hex FF");
+    EXPECT_EQ(RowSpeech(ROW_BIN), "Bin 1111-1111");
 }
 
 TEST_F(Accelerators, FunctionKeysSelectRows)

@@ -131,7 +131,13 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
     SetFocus(g_mainWindow);
-    enum Kind { MOVE, CLICK, FRONT_CLICK, KEY, COMMAND, SPACE };
+    // FRONT_CLICK: activated by a left press over the rows; BAR_FRONT_CLICK:
+    // through the status bar, whose press the bar takes; RIGHT_FRONT_CLICK:
+    // by the right button. LOST_CLICK: another window takes the capture
+    // before the release; OUT_CLICK: released above the window. BAR: the
+    // status bar off and on.
+    enum Kind { MOVE, CLICK, FRONT_CLICK, BAR_FRONT_CLICK, RIGHT_FRONT_CLICK, LOST_CLICK,
+                OUT_CLICK, KEY, COMMAND, SPACE, BAR };
     struct Step { const char* what; Kind kind; int a, b; uint64_t shown; const char* readout; };
     const Step steps[] = {
         {"blank cell, row not active", MOVE, 0, 0, 0, " "},
@@ -147,19 +153,45 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
         {"cursor at the top bit", KEY, VK_LEFT, 16, 1, "      Bit 15"},
         {"8 bits", COMMAND, CMD_WIDTH_8, 0, 1, "      Bit 07"},
         {"Space", SPACE, 0, 0, 0x81, "      Bit 07"},
+        {"status bar off and on", BAR, 0, 0, 0x81, "      Bit 07"},
+        {"16 bits again", COMMAND, CMD_WIDTH_16, 0, 0x81, "      Bit 07"},
+        {"cursor at bit 8", KEY, VK_LEFT, 1, 0x81, "      Bit 08"},
+        {"8 bits again", COMMAND, CMD_WIDTH_8, 0, 0x81, "      Bit 07"},
+        {"activated through the status bar", BAR_FRONT_CLICK, 8, 8, 0x80, "      Bit 00"},
+        {"activated by the right button", RIGHT_FRONT_CLICK, 8, 8, 0x81, "      Bit 00"},
+        {"capture lost before the release", LOST_CLICK, 8, 8, 0x81, "      Bit 00"},
+        {"released above the window", OUT_CLICK, 8, 8, 0x81, "      Bit 07"},
     };
     int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
     auto x = [](int cell) { return g_metrics.valueX + cell * g_metrics.cellWidth + 1; };
+    POINT pointer;
+    GetCursorPos(&pointer);
     for (const Step& step : steps) {
-        if (step.kind == MOVE || step.kind == CLICK || step.kind == FRONT_CLICK)
+        bool click = step.kind >= CLICK && step.kind <= OUT_CLICK;
+        if (step.kind == MOVE || click)
             MoveMouse(x(step.a), y);
-        if (step.kind == FRONT_CLICK)
-            SendMessageA(g_mainWindow, WM_MOUSEACTIVATE, (WPARAM)g_mainWindow,
-                         MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
-        if (step.kind == CLICK || step.kind == FRONT_CLICK) {
+        if (step.kind >= FRONT_CLICK && step.kind <= RIGHT_FRONT_CLICK) {
+            // The mouse stands where the activating press lands.
+            bool bar = step.kind == BAR_FRONT_CLICK;
+            POINT at = {x(step.a), bar ? StatusBarTop() + 2 : y};
+            ClientToScreen(g_mainWindow, &at);
+            SetCursorPos(at.x, at.y);
+            UINT button = step.kind == RIGHT_FRONT_CLICK ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
+            SendMessageA(bar ? g_statusBar : g_mainWindow, WM_MOUSEACTIVATE,
+                         (WPARAM)g_mainWindow, MAKELPARAM(HTCLIENT, button));
+        }
+        if (click) {
             SendMessageA(g_mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x(step.a), y));
-            MoveMouse(x(step.b), y);
-            SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(step.b), y));
+            EXPECT_EQ(GetCapture(), g_mainWindow) << step.what;
+            if (step.kind == LOST_CLICK)
+                SendMessageA(g_mainWindow, WM_CAPTURECHANGED, 0, (LPARAM)g_statusBar);
+            int releaseY = step.kind == OUT_CLICK ? -20 : y;
+            MoveMouse(x(step.b), releaseY);
+            SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(step.b), releaseY));
+        }
+        if (step.kind == BAR) {
+            SendCommand(CMD_STATUS_BAR);
+            SendCommand(CMD_STATUS_BAR);
         }
         if (step.kind >= KEY)
             MoveMouse(x(0), BandOfRow(ROW_HEX).textY);
@@ -173,6 +205,7 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
         EXPECT_EQ(StatusText(STATUS_PART_BIT), step.readout) << step.what;
         EXPECT_EQ(g_calc.flags, 0u) << step.what;
     }
+    SetCursorPos(pointer.x, pointer.y);
 
     // A reader's focus is the bit at the cursor, a check box checked for 1.
     IAccessible* rows = NULL;

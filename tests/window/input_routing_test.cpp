@@ -1,6 +1,7 @@
 // Characters, keys and commands sent to the real main window procedure.
 #include "calculator.h"
 
+#include "display/layout.h"
 #include "display/rows.h"
 #include "resources/resource.h"
 
@@ -169,7 +170,9 @@ TEST_F(InputRouting, ClicksSelectTheRowOfTheirBand)
         StartCalculator();
         if (c.hide)
             SendCommand(c.hide);
-        for (int x : {0, 300, 700}) {
+        RECT client;
+        GetClientRect(g_mainWindow, &client);
+        for (int x : {0, 300, (int)client.right - 1}) {
             SendCommand(SelectCommand(NextVisibleRow(c.expected)));
             ClickAt(x, c.y);
             EXPECT_EQ(g_calc.activeRow, c.expected) << "hide " << c.hide << " y " << c.y;

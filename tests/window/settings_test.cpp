@@ -15,12 +15,10 @@
 
 namespace {
 
-const char KEY[] = "Software\\Ternwick";
-
 bool KeyExists()
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KEY, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SETTINGS_KEY, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
@@ -42,7 +40,8 @@ Value Dword(const char* name, DWORD value)
 void WriteValues(const std::vector<Value>& values)
 {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, KEY, 0, NULL, 0, KEY_SET_VALUE, NULL, &key, NULL),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SETTINGS_KEY, 0, NULL, 0, KEY_SET_VALUE, NULL,
+                              &key, NULL),
               ERROR_SUCCESS);
     for (const Value& value : values)
         RegSetValueExA(key, value.name, 0, value.type, value.data.data(), (DWORD)value.data.size());
@@ -69,7 +68,7 @@ protected:
     void TearDown() override
     {
         CalculatorTest::TearDown();
-        RegDeleteKeyA(HKEY_CURRENT_USER, KEY);
+        RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
     }
     void Restart()
     {
@@ -97,24 +96,54 @@ TEST_F(Settings, NothingIsKeptUnlessAsked)
     EXPECT_EQ(ShownSettings(), BUILT_IN);
 }
 
+// The width kept in the key; 0 where none is.
+DWORD KeptWidth()
+{
+    DWORD width = 0, size = sizeof width;
+    RegGetValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "DataWidth", RRF_RT_REG_DWORD, NULL, &width,
+                 &size);
+    return width;
+}
+
 // The item writes at once; what a run changed comes back at the next
-// start; turning the item off removes the key.
+// start, written when the session ends (not when its end is cancelled) or
+// at the close, with the restored place of a maximised or minimised
+// window; turning the item off removes the key, or where a subkey keeps
+// it, tells it to keep nothing.
 TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
 {
     SendCommand(CMD_SAVE_SETTINGS);
     EXPECT_TRUE(KeyExists());
     ChangeEverySetting();
-    Restart();
-    EXPECT_EQ(ShownSettings(), Shown(6, ROW_BIN, false, 16, true, true, 50, 60));
+    for (BOOL ending : {FALSE, TRUE}) {
+        SendMessageA(g_mainWindow, WM_ENDSESSION, ending, 0);
+        EXPECT_EQ(KeptWidth(), ending ? 16u : 0u);
+    }
+    for (int show : {SW_SHOWNORMAL, SW_MAXIMIZE, SW_MINIMIZE}) {
+        ShowWindow(g_mainWindow, show);
+        Restart();
+        EXPECT_EQ(ShownSettings(), Shown(6, ROW_BIN, false, 16, true, true, 50, 60)) << show;
+    }
     EXPECT_TRUE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
     SendCommand(CMD_SAVE_SETTINGS);
     EXPECT_FALSE(KeyExists());
+    EXPECT_FALSE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
+
+    SendCommand(CMD_SAVE_SETTINGS);
+    HKEY subkey;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Ternwick\\Other", 0, NULL, 0, KEY_READ, NULL,
+                    &subkey, NULL);
+    RegCloseKey(subkey);
+    SendCommand(CMD_SAVE_SETTINGS);
+    Restart();
+    EXPECT_EQ(ShownSettings(), BUILT_IN);
     EXPECT_FALSE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
 }
 
 TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
 {
     const BYTE TWO_BYTES[] = {8, 0};
+    const BYTE FOUR_BYTES[] = {8, 0, 0, 0};
     struct Case {
         const char* name;
         std::vector<Value> values;
@@ -124,6 +153,9 @@ TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
         {"not saving", {Dword("SaveSettings", 2), Dword("DataWidth", 8)}, BUILT_IN},
         {"a string", {{"DataWidth", REG_SZ, {'8', 0}}}, BUILT_IN},
         {"two bytes", {{"DataWidth", REG_DWORD, {TWO_BYTES, TWO_BYTES + 2}}}, BUILT_IN},
+        {"four binary bytes", {{"DataWidth", REG_BINARY, {FOUR_BYTES, FOUR_BYTES + 4}}}, BUILT_IN},
+        {"a four-byte string", {{"DataWidth", REG_SZ, {FOUR_BYTES, FOUR_BYTES + 4}}}, BUILT_IN},
+        {"rows 8", {Dword("Rows", 8)}, BUILT_IN},
         {"width 7", {Dword("DataWidth", 7), Dword("StatusBar", 2)}, BUILT_IN},
         {"no row", {Dword("Rows", 0), Dword("ActiveRow", 3)}, BUILT_IN},
         {"hidden active row", {Dword("Rows", 6), Dword("ActiveRow", 0)},
@@ -136,7 +168,7 @@ TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
             values.insert(values.begin(), Dword("SaveSettings", 1));
         // A run that keeps its settings writes them as it closes.
         StopCalculator();
-        RegDeleteKeyA(HKEY_CURRENT_USER, KEY);
+        RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
         WriteValues(values);
         StartCalculator();
         EXPECT_EQ(ShownSettings(), c.expected) << c.name;
