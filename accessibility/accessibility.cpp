@@ -6,6 +6,7 @@
 #include "accessibility/accessible_base.h"
 #include "accessibility/ole_runtime.h"
 #include "display/bit_pad.h"
+#include "display/bit_selection.h"
 #include "display/layout.h"
 #include "display/row_text.h"
 #include "display/rows.h"
@@ -364,10 +365,12 @@ private:
         return flags;
     }
 
-    // The bit at the cursor is a check box, checked for a 1.
+    // The bit at the cursor is a check box, checked for a 1, selected while
+    // it stands in the selected field.
     LONG BitState() const
     {
         LONG flags = STATE_SYSTEM_FOCUSABLE | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
+        flags |= IsBitInField(g_bitPad.cursor) ? STATE_SYSTEM_SELECTED : 0;
         return flags | ((ShownValue() >> g_bitPad.cursor) & 1 ? STATE_SYSTEM_CHECKED : 0);
     }
 

@@ -36,20 +36,33 @@ void HandleCharacter(WPARAM ch)
         HandleNavigationKey(KEY_TAB);
     else if (IsOperatorKey((int)ch))
         PressOperatorKey((int)ch);
-    else if (ch != KEY_SPACE || !FlipBitAtCursor())
+    else if (ch != KEY_SPACE || !FlipSelectedBits())
         return;
     Refresh();
 }
 
-// Up and Down walk the rows; Left and Right move the bit cursor of the
-// active Bin row and do nothing in the others.
+// Up and Down walk the rows; in the active Bin row Left and Right move the
+// bit cursor (with Shift they select a field) and Delete clears the
+// field's bits. In the other rows they do nothing.
 void HandleKeyDown(WPARAM key)
 {
+    bool shift = GetKeyState(VK_SHIFT) < 0;
     if (key == VK_UP || key == VK_DOWN)
         HandleNavigationKey((unsigned)key);
-    else if ((key != VK_LEFT && key != VK_RIGHT) || !MoveBitCursor(key == VK_LEFT ? 1 : -1))
+    else if (key == VK_LEFT || key == VK_RIGHT) {
+        if (!MoveBitCursor(key == VK_LEFT ? 1 : -1, shift))
+            return;
+    } else if (key != VK_DELETE || !ClearFieldBits())
         return;
     Refresh();
+}
+
+// With the button held after a press on a bit the field follows the mouse;
+// the readout always does.
+void HandleMouseMove(LPARAM lParam)
+{
+    DragBitField(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    UpdateBitHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
 }
 
 // Pasting always starts from a cleared register, even when the clipboard
@@ -173,7 +186,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CHAR: HandleCharacter(wParam); return 0;
     case WM_KEYDOWN: HandleKeyDown(wParam); return 0;
     case WM_COMMAND: return HandleCommand(window, wParam, lParam);
-    case WM_MOUSEMOVE: UpdateBitHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_MOUSEMOVE: HandleMouseMove(lParam); return 0;
     case WM_MOUSEACTIVATE: NoteActivatingClick(lParam); break;
     case WM_LBUTTONDOWN: PressBitCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONUP: ReleaseClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;

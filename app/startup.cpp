@@ -11,7 +11,7 @@
 
 namespace {
 
-const char WINDOW_TITLE[] = "Ternwick (v0.05.00 - Beta)";
+const char WINDOW_TITLE[] = "Ternwick (v0.06.00 - Beta)";
 // Caption, system menu and minimise box: no maximise box, no sizing border.
 const DWORD MAIN_WINDOW_STYLE = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char VERSION_TEXT[] = "Version 0.05.00 - Beta\nBuilt on Feb 22, 2006";
+const char VERSION_TEXT[] = "Version 0.06.00 - Beta\nBuilt on Feb 22, 2006";
 
 enum AboutBrush { BRUSH_WEB_LINK, BRUSH_MAIL_LINK, BRUSH_OTHER, BRUSH_COUNT };
 

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "display/layout.h"
+#include "display/bit_selection.h"
 #include "display/metrics.h"
 #include "display/rows.h"
 #include "engine/format.h"
@@ -29,12 +30,6 @@ int BitAtPoint(int x, int y)
     return bit < g_calc.dataWidth ? bit : -1;
 }
 
-// The field's column, from its left, that holds a bit: bit b stands b
-// cells and b/4 separators from the row's right end.
-int ColumnOfBit(int bit)
-{
-    return FieldWidth() - 1 - (bit + bit / (GROUP_CELLS - 1));
-}
 
 // Set while the pad lets go of the mouse itself: the capture change that
 // follows loses nothing.
@@ -58,6 +53,22 @@ bool IsMouseOverRows()
     return IsInClientArea(point.x, point.y) && point.y < StatusBarTop();
 }
 
+// A press and release on one bit of the active row flip it; a click there
+// on no bit deselects the field; any click in the window selects the row
+// under it.
+void FinishClick(int pressed, int x, int y)
+{
+    int bit = BitAtPoint(x, y);
+    if (pressed >= 0 && IsPadActive() && bit == pressed) {
+        FlipShownBit(pressed);
+        Refresh();
+    } else if (IsInClientArea(x, y)) {
+        if (pressed == PRESS_OFF_BIT && bit < 0 && IsInBitBand(y))
+            DeselectBitField();
+        SelectRowAtY(y);
+    }
+}
+
 void ReleaseOwnCapture()
 {
     g_releasingCapture = true;
@@ -67,7 +78,13 @@ void ReleaseOwnCapture()
 
 } // namespace
 
-BitPad g_bitPad = {0, false, -1, false};
+BitPad g_bitPad = {0, false, -1, false, false};
+
+// Bit b stands b cells and b/4 separators from the row's right end.
+int ColumnOfBit(int bit)
+{
+    return FieldWidth() - 1 - (bit + bit / (GROUP_CELLS - 1));
+}
 
 // The row's text is right-aligned in the field: counted from its right end,
 // every fifth cell is a separator and the others are bits 0 upward.
@@ -95,24 +112,38 @@ void NoteActivatingClick(LPARAM lParam)
         LOWORD(lParam) == HTCLIENT && HIWORD(lParam) == WM_LBUTTONDOWN && IsMouseOverRows();
 }
 
+// A press in the active row's band that is no activation counts: on a bit
+// it may flip it or start a drag, on no bit it may deselect the field.
 void PressBitCell(int x, int y)
 {
-    g_bitPad.pressedBit = IsPadActive() && !g_bitPad.activatingClick ? BitAtPoint(x, y) : -1;
+    bool counts = IsPadActive() && !g_bitPad.activatingClick && IsInBitBand(y);
+    int bit = BitAtPoint(x, y);
+    g_bitPad.pressedBit = !counts ? -1 : bit >= 0 ? bit : PRESS_OFF_BIT;
     g_bitPad.activatingClick = false;
     SetCapture(g_mainWindow);
 }
 
-// The release is read before the capture goes.
+// Over no bit the field stays as it last stood.
+void DragBitField(int x, int y)
+{
+    int pressed = g_bitPad.pressedBit, bit = BitAtPoint(x, y);
+    if (pressed < 0 || bit < 0 || (bit == pressed && !g_bitPad.dragging))
+        return;
+    g_bitPad.dragging = true;
+    SelectDraggedField(pressed, bit);
+    Refresh();
+}
+
+// The release is read before the capture goes; one that ends a drag
+// leaves the field as it stands.
 void ReleaseClick(int x, int y)
 {
     int pressed = g_bitPad.pressedBit;
+    bool dragged = g_bitPad.dragging;
     g_bitPad.pressedBit = -1;
-    if (pressed >= 0 && IsPadActive() && BitAtPoint(x, y) == pressed) {
-        FlipShownBit(pressed);
-        Refresh();
-    } else if (IsInClientArea(x, y)) {
-        SelectRowAtY(y);
-    }
+    g_bitPad.dragging = false;
+    if (!dragged)
+        FinishClick(pressed, x, y);
     ReleaseOwnCapture();
 }
 
@@ -121,28 +152,44 @@ void LoseMouseCapture()
     if (g_releasingCapture)
         return;
     g_bitPad.pressedBit = -1;
+    g_bitPad.dragging = false;
     ClearBitHover();
 }
 
-bool MoveBitCursor(int step)
+bool MoveBitCursor(int step, bool extend)
 {
     if (!IsPadActive())
         return false;
+    if (!extend)
+        DeselectBitField();
     if (g_bitPad.cursorShown) {
-        int bit = g_bitPad.cursor + step;
+        int from = g_bitPad.cursor, bit = from + step;
         if (bit >= 0 && bit < g_calc.dataWidth)
             g_bitPad.cursor = bit;
+        if (extend)
+            ExtendFieldWithCursor(from, g_bitPad.cursor);
     }
     g_bitPad.cursorShown = true;
     RereadBitHover();
     return true;
 }
 
-bool FlipBitAtCursor()
+bool FlipSelectedBits()
 {
-    if (!g_bitPad.cursorShown)
+    if (IsPadActive() && HasBitField())
+        FlipShownBits(BitFieldMask());
+    else if (g_bitPad.cursorShown)
+        FlipShownBit(g_bitPad.cursor);
+    else
         return false;
-    FlipShownBit(g_bitPad.cursor);
+    return true;
+}
+
+bool ClearFieldBits()
+{
+    if (!IsPadActive() || !HasBitField())
+        return false;
+    ClearShownBits(BitFieldMask());
     return true;
 }
 
@@ -151,10 +198,11 @@ void HideBitCursor()
     g_bitPad.cursorShown = false;
 }
 
-void FitBitCursorToWidth()
+void FitBitPadToWidth()
 {
     if (g_bitPad.cursor >= g_calc.dataWidth)
         g_bitPad.cursor = g_calc.dataWidth - 1;
+    FitBitFieldToWidth();
 }
 
 RECT BitCursorCell()

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "display/bit_pad.h"
+#include "display/bit_selection.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/row_text.h"
@@ -46,7 +47,9 @@ void PaintRows(HDC dc)
         TextOutA(dc, m.labelX, y, label, (int)strlen(label));
         FormatRowText(row, true, text);
         TextOutA(dc, m.valueX, y, text, (int)strlen(text));
-        if (row == ROW_BIN)
+        if (row == ROW_BIN) {
+            PaintBitField(dc, y, text);
             PaintBitCursor(dc);
+        }
     }
 }

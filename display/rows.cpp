@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "display/bit_pad.h"
+#include "display/bit_selection.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/menu_state.h"
@@ -108,6 +109,8 @@ void ToggleRowVisibility(RowIndex row)
     if (IsRowVisible(row) && VisibleRowCount() == 1)
         return;
     g_displayRows[row].visible = !g_displayRows[row].visible;
+    if (!IsRowVisible(ROW_BIN))
+        DeselectBitField();
     if (!IsRowVisible(g_calc.activeRow))
         SelectRow(NextVisibleRow(g_calc.activeRow));
     SizeMainWindow(g_mainWindow);
@@ -138,7 +141,7 @@ void ChooseDataWidth(int32_t width)
     if (width == g_calc.dataWidth)
         return;
     SetDataWidth(width);
-    FitBitCursorToWidth();
+    FitBitPadToWidth();
     SizeMainWindow(g_mainWindow);
     UpdateMenuState();
     RereadBitHover();

@@ -146,6 +146,16 @@ void FlipShownBit(int32_t bit)
         ShownRegister() ^= 1ull << bit;
 }
 
+void FlipShownBits(uint64_t mask)
+{
+    ShownRegister() ^= mask & WidthMask();
+}
+
+void ClearShownBits(uint64_t mask)
+{
+    ShownRegister() &= ~mask;
+}
+
 void PressOperatorKey(int ch)
 {
     switch (ch) {

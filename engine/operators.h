@@ -13,5 +13,8 @@ void PressOperatorKey(int ch);
 // Flips one bit of the shown register, as "~" flips them all: the flags
 // and the open parentheses stay; a bit past the data width changes nothing.
 void FlipShownBit(int32_t bit);
+// Flips or clears the bits of a mask in the shown register, the same way.
+void FlipShownBits(uint64_t mask);
+void ClearShownBits(uint64_t mask);
 // Folds the entry register into the accumulator by the pending operator.
 void ApplyPendingOperator();

@@ -5,6 +5,7 @@
 #include "accessibility/status_accessible.h"
 #include "app/startup.h"
 #include "app/system_dlls.h"
+#include "display/bit_selection.h"
 #include "display/layout.h"
 #include "display/metrics.h"
 #include "display/menu_state.h"
@@ -123,8 +124,13 @@ void UpdateStatusBarText(HWND statusBar)
     int parts = StatusPartEdges(edges, flags[0] != 0);
     SendMessageA(statusBar, SB_SETPARTS, parts, (LPARAM)edges);
 
+    // A selected field is read in the readout's place.
     char readout[100];
-    FormatPciReadout(ShownValue(), readout, sizeof readout);
+    if (HasBitField())
+        FormatFieldReadout(ShownValue(), g_bitSelection.top, g_bitSelection.bottom, readout,
+                           sizeof readout);
+    else
+        FormatPciReadout(ShownValue(), readout, sizeof readout);
     const char* text = IsHexRowAlone() ? readout + LEADING_SPACES : readout;
     SendMessageA(statusBar, SB_SETTEXTA, STATUS_PART_PCI, (LPARAM)text);
     if (parts == STATUS_PART_COUNT) {

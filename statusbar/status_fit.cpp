@@ -70,6 +70,26 @@ int WidestText(HDC dc, PartText text, int count)
     return widest;
 }
 
+int MaxOf(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+// The widest text a selected field shows: 64 bits in hex alone or 16 bits
+// in hex and decimal, at the top of the widest width, in every hex digit.
+int WidestFieldReadout(HDC dc)
+{
+    const int ENDS[][2] = {{63, 0}, {63, 48}};
+    int widest = 0;
+    for (uint64_t digit = 0; digit < 16; digit++)
+        for (const auto& ends : ENDS) {
+            char text[100];
+            FormatFieldReadout(digit * 0x1111111111111111ull, ends[0], ends[1], text, sizeof text);
+            widest = MaxOf(widest, TextWidth(dc, text));
+        }
+    return widest;
+}
+
 // A probe drawing: its context and the pixels of its bitmap, row after row
 // from the top, read straight from memory.
 struct Probe {
@@ -201,7 +221,8 @@ void FitStatusPartsToTexts(HWND statusBar)
     GetTextMetricsA(dc, &metrics);
     char readout[100];
     FormatPciReadout(WidestPciValue(TextWidthInDc, dc), readout, sizeof readout);
-    int widths[STATUS_PART_COUNT] = {TextWidth(dc, readout),
+    int readoutWidth = MaxOf(TextWidth(dc, readout), WidestFieldReadout(dc));
+    int widths[STATUS_PART_COUNT] = {readoutWidth,
                                      WidestText(dc, DataWidthText, DATA_WIDTH_COUNT),
                                      WidestText(dc, FormatBitReadout, BIT_COUNT),
                                      WidestText(dc, FlagsText, MAX_OPEN_PARENS + 1)};

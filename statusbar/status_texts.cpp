@@ -4,6 +4,7 @@
 
 #include <stdarg.h>
 
+#include "engine/bit_field.h"
 #include "engine/calc_state.h"
 
 namespace {
@@ -46,6 +47,13 @@ void FormatPciReadout(uint64_t value, char* buffer, size_t size)
     FormatStatusText(buffer, size, "      Bus=%02X  |  Dev=%02X  |  Func=%X  |  Reg=%02X",
                      (unsigned)((value >> 16) & 0xFF), (unsigned)((value >> 11) & 0x1F),
                      (unsigned)((value >> 8) & 7), (unsigned)(value & 0xFF));
+}
+
+void FormatFieldReadout(uint64_t value, int32_t top, int32_t bottom, char* buffer, size_t size)
+{
+    char field[FIELD_TEXT_SIZE];
+    FormatFieldText(value, top, bottom, field);
+    FormatStatusText(buffer, size, "      %s", field);
 }
 
 void FormatDataWidthText(int32_t width, char* buffer, size_t size)

@@ -22,6 +22,8 @@ const int LEADING_SPACES = 6;
 void FormatStatusText(char* buffer, size_t size, const char* format, ...);
 // The readout of a value, with its leading spaces.
 void FormatPciReadout(uint64_t value, char* buffer, size_t size);
+// A selected field's text in the readout's place, with its leading spaces.
+void FormatFieldReadout(uint64_t value, int32_t top, int32_t bottom, char* buffer, size_t size);
 // The statement of a data width, with its leading spaces.
 void FormatDataWidthText(int32_t width, char* buffer, size_t size);
 // The readout of one bit, with its leading spaces.

@@ -30,6 +30,8 @@ TEST(ParenthesesAndFlags, KeySequences)
         int32_t nextWidth = 0;
         std::string moreKeys = "";
         int flip = -1;
+        // A field's bits flipped (Space) or cleared (Delete) with the bit.
+        uint64_t flipMask = 0, clearMask = 0;
     };
     const Case cases[] = {
         {64, D, "5*(3+4)=", 35, 0, 0, 0},
@@ -73,6 +75,10 @@ TEST(ParenthesesAndFlags, KeySequences)
         {64, H, "1=", 0x8000000000000002ull, 0, SF, 0, 0, "+1=", 63},
         {64, H, "1", 0x112, 0, 0, 0, 0, "2", 4},
         {8, H, "1", 1, 0, 0, 0, 0, "", 8},
+        {8, H, "80+1=", 0x71, 0, PF | SF, 0, 0, "", -1, 0xF0},
+        {16, H, "(1234", 0xED34, 1, 0, 0, 0, "", -1, ~0ull << 8},
+        {64, H, "12345678", 0x123000789, 0, 0, 0, 0, "9", -1, 0, 0xFFF00},
+        {32, H, "F0+F=", 0xF, 0, PF, 0, 0, "", -1, 0, ~0ull << 4},
     };
     for (const Case& c : cases) {
         ResetEngine();
@@ -81,6 +87,8 @@ TEST(ParenthesesAndFlags, KeySequences)
         if (c.nextWidth != 0)
             SetDataWidth(c.nextWidth);
         FlipShownBit(c.flip);
+        FlipShownBits(c.flipMask);
+        ClearShownBits(c.clearMask);
         TypeKeys(c.moreKeys);
         std::string name = std::to_string(c.width) + " bits: " + c.keys + " | " + c.moreKeys;
         EXPECT_EQ(ShownValue(), c.shown) << name;

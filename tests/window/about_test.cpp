@@ -117,7 +117,7 @@ TEST_F(AboutBox, ShowsVersionAndBlueUnderlinedLinks)
     bool closed = RunAboutBox([](HWND dialog) {
         char text[200];
         GetDlgItemTextA(dialog, IDC_VERSION_TEXT, text, sizeof text);
-        EXPECT_STREQ(text, "Version 0.05.00 - Beta\nBuilt on Feb 22, 2006");
+        EXPECT_STREQ(text, "Version 0.06.00 - Beta\nBuilt on Feb 22, 2006");
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), g_mainWindow);
         for (int id : {IDC_LINK_WEB, IDC_LINK_MAIL}) {
             HFONT font = (HFONT)SendDlgItemMessageA(dialog, id, WM_GETFONT, 0, 0);

@@ -1,5 +1,6 @@
 // The bit readout in the third status bar part, driven by mouse moves.
 #include "calculator.h"
+#include "canvas.h"
 #include "reader.h"
 
 #include "accessibility/accessibility.h"
@@ -225,6 +226,72 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
     EXPECT_EQ(Narrow(name), "Bit 7");
     EXPECT_EQ(role.lVal, ROLE_SYSTEM_CHECKBUTTON);
     EXPECT_EQ(state.lVal, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED);
+}
+
+// A field selected in the Bin row at 64 bits (bit b in cell 78 - b - b/4),
+// read in the status bar's first part, flipped and cleared as one.
+TEST_F(BitHover, BinRowSelectsFields)
+{
+    enum Kind { DRAG, KEY, SHIFT_KEY, COMMAND, CHARS };
+    struct Step { const char* what; Kind kind; int a, b; const char* chars; uint64_t shown;
+                  const char* readout; };
+    const char* const PCI = "      Bus=00  |  Dev=07  |  Func=7  |  Reg=00";
+    const Step steps[] = {
+        {"drag 15 to 8", DRAG, 60, 68, "", 0x3F00, "      Bits 15:8 = 0x3F = 63"},
+        {"drag 8 to 15", DRAG, 68, 60, "", 0x3F00, "      Bits 15:8 = 0x3F = 63"},
+        {"click on the label", DRAG, -4, -4, "", 0x3F00, PCI},
+        {"drag from a separator", DRAG, 74, 73, "", 0x3F00, PCI},
+        {"click on a bit", DRAG, 78, 78, "", 0x3F01, "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01"},
+        {"Shift+Left twice", SHIFT_KEY, VK_LEFT, 3, "", 0x3F01, "      Bits 2:0 = 0x1 = 1"},
+        {"back onto the anchor", SHIFT_KEY, VK_RIGHT, 2, "", 0x3F01, "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01"},
+        {"Shift+Left again", SHIFT_KEY, VK_LEFT, 1, "", 0x3F01, "      Bits 1:0 = 0x1 = 1"},
+        {"Left", KEY, VK_LEFT, 1, "", 0x3F01, "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01"},
+        {"drag 11 to 4", DRAG, 65, 73, "", 0x3F01, "      Bits 11:4 = 0xF0 = 240"},
+        {"Space", CHARS, 0, 0, " ", 0x30F1, "      Bits 11:4 = 0xF = 15"},
+        {"Delete", KEY, VK_DELETE, 1, "", 0x3001, "      Bits 11:4 = 0x0 = 0"},
+        {"Hex row, Esc, digits, Space", CHARS, 0, 0, "\t\x1b" "ABC ", 0xABC,
+         "      Bits 11:4 = 0xAB = 171"},
+        {"Bin row, 8 bits", COMMAND, CMD_SELECT_BIN, CMD_WIDTH_8, "", 0xBC, "      Bits 7:4 = 0xB = 11"},
+        {"64 bits", COMMAND, CMD_WIDTH_64, 0, "", 0xBC, "      Bits 7:4 = 0xB = 11"},
+        {"drag 15 to 8", DRAG, 60, 68, "", 0xBC, "      Bits 15:8 = 0x0 = 0"},
+        {"8 bits", COMMAND, CMD_WIDTH_8, 0, "", 0xBC, "      Bus=00  |  Dev=00  |  Func=0  |  Reg=BC"},
+    };
+    TypeChars("3F00");
+    SendCommand(CMD_SELECT_BIN);
+    int y = BandOfRow(ROW_BIN).textY + g_metrics.fontHeight / 2;
+    auto x = [](int cell) { return g_metrics.valueX + cell * g_metrics.cellWidth + 1; };
+    BYTE keys[256] = {};
+    for (const Step& step : steps) {
+        if (step.kind == DRAG) {
+            SendMessageA(g_mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x(step.a), y));
+            SendMessageA(g_mainWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x(step.b), y));
+            SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(step.b), y));
+        }
+        keys[VK_SHIFT] = step.kind == SHIFT_KEY ? 0x80 : 0;
+        SetKeyboardState(keys);
+        for (int i = 0; (step.kind == KEY || step.kind == SHIFT_KEY) && i < step.b; i++)
+            PressKey((WPARAM)step.a);
+        for (int command : {step.a, step.b})
+            if (step.kind == COMMAND && command != 0)
+                SendCommand(command);
+        TypeChars(step.chars);
+        EXPECT_EQ(ShownValue(), step.shown) << step.what;
+        EXPECT_EQ(StatusText(STATUS_PART_PCI), step.readout) << step.what;
+    }
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+
+    // A field's cells and the separators between them take the selection
+    // colours; the separator beside the field does not.
+    SendCommand(CMD_WIDTH_64);
+    SendMessageA(g_mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x(60), y));
+    SendMessageA(g_mainWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x(68), y));
+    SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(68), y));
+    Canvas canvas = PaintIntoCanvas(800, 100);
+    int textY = BandOfRow(ROW_BIN).textY;
+    EXPECT_EQ(GetPixel(canvas.dc, x(64) + 2, textY + 1), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(canvas.dc, x(59) + 2, textY + 1), GetSysColor(COLOR_WINDOW));
+    FreeCanvas(canvas);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ TEST_F(Layout, OpensAtItsPositionWithTitleAndFixedFrame)
     EXPECT_EQ(position.y, 10);
     char title[100];
     GetWindowTextA(g_mainWindow, title, sizeof title);
-    EXPECT_STREQ(title, "Ternwick (v0.05.00 - Beta)");
+    EXPECT_STREQ(title, "Ternwick (v0.06.00 - Beta)");
     LONG_PTR style = GetWindowLongPtrA(g_mainWindow, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
