@@ -132,11 +132,8 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
 {
     CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
     SetFocus(g_mainWindow);
-    // FRONT_CLICK: activated by a left press over the rows; BAR_FRONT_CLICK:
-    // through the status bar, whose press the bar takes; RIGHT_FRONT_CLICK:
-    // by the right button. LOST_CLICK: another window takes the capture
-    // before the release; OUT_CLICK: released above the window. BAR: the
-    // status bar off and on.
+    // Clicks that activate over the rows, through the status bar, by the right
+    // button; that lose the capture; that end above the window. BAR: off, on.
     enum Kind { MOVE, CLICK, FRONT_CLICK, BAR_FRONT_CLICK, RIGHT_FRONT_CLICK, LOST_CLICK,
                 OUT_CLICK, KEY, COMMAND, SPACE, BAR };
     struct Step { const char* what; Kind kind; int a, b; uint64_t shown; const char* readout; };
@@ -229,23 +226,25 @@ TEST_F(BitHover, ActiveBinRowIsABitPad)
 }
 
 // A field selected in the Bin row at 64 bits (bit b in cell 78 - b - b/4),
-// read in the status bar's first part, flipped and cleared as one.
+// read in the status bar's first part, flipped and cleared as one, drawn in
+// the selection colours up to the separators beside it.
 TEST_F(BitHover, BinRowSelectsFields)
 {
     enum Kind { DRAG, KEY, SHIFT_KEY, COMMAND, CHARS };
     struct Step { const char* what; Kind kind; int a, b; const char* chars; uint64_t shown;
                   const char* readout; };
     const char* const PCI = "      Bus=00  |  Dev=07  |  Func=7  |  Reg=00";
+    const char* const PCI_01 = "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01";
     const Step steps[] = {
         {"drag 15 to 8", DRAG, 60, 68, "", 0x3F00, "      Bits 15:8 = 0x3F = 63"},
         {"drag 8 to 15", DRAG, 68, 60, "", 0x3F00, "      Bits 15:8 = 0x3F = 63"},
         {"click on the label", DRAG, -4, -4, "", 0x3F00, PCI},
         {"drag from a separator", DRAG, 74, 73, "", 0x3F00, PCI},
-        {"click on a bit", DRAG, 78, 78, "", 0x3F01, "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01"},
+        {"click on a bit", DRAG, 78, 78, "", 0x3F01, PCI_01},
         {"Shift+Left twice", SHIFT_KEY, VK_LEFT, 3, "", 0x3F01, "      Bits 2:0 = 0x1 = 1"},
-        {"back onto the anchor", SHIFT_KEY, VK_RIGHT, 2, "", 0x3F01, "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01"},
+        {"back onto the anchor", SHIFT_KEY, VK_RIGHT, 2, "", 0x3F01, PCI_01},
         {"Shift+Left again", SHIFT_KEY, VK_LEFT, 1, "", 0x3F01, "      Bits 1:0 = 0x1 = 1"},
-        {"Left", KEY, VK_LEFT, 1, "", 0x3F01, "      Bus=00  |  Dev=07  |  Func=7  |  Reg=01"},
+        {"Left", KEY, VK_LEFT, 1, "", 0x3F01, PCI_01},
         {"drag 11 to 4", DRAG, 65, 73, "", 0x3F01, "      Bits 11:4 = 0xF0 = 240"},
         {"Space", CHARS, 0, 0, " ", 0x30F1, "      Bits 11:4 = 0xF = 15"},
         {"Delete", KEY, VK_DELETE, 1, "", 0x3001, "      Bits 11:4 = 0x0 = 0"},
@@ -254,7 +253,9 @@ TEST_F(BitHover, BinRowSelectsFields)
         {"Bin row, 8 bits", COMMAND, CMD_SELECT_BIN, CMD_WIDTH_8, "", 0xBC, "      Bits 7:4 = 0xB = 11"},
         {"64 bits", COMMAND, CMD_WIDTH_64, 0, "", 0xBC, "      Bits 7:4 = 0xB = 11"},
         {"drag 15 to 8", DRAG, 60, 68, "", 0xBC, "      Bits 15:8 = 0x0 = 0"},
-        {"8 bits", COMMAND, CMD_WIDTH_8, 0, "", 0xBC, "      Bus=00  |  Dev=00  |  Func=0  |  Reg=BC"},
+        {"8 bits", COMMAND, CMD_WIDTH_8, CMD_WIDTH_64, "", 0xBC,
+         "      Bus=00  |  Dev=00  |  Func=0  |  Reg=BC"},
+        {"drag 15 to 8 again", DRAG, 60, 68, "", 0xBC, "      Bits 15:8 = 0x0 = 0"},
     };
     TypeChars("3F00");
     SendCommand(CMD_SELECT_BIN);
@@ -262,11 +263,10 @@ TEST_F(BitHover, BinRowSelectsFields)
     auto x = [](int cell) { return g_metrics.valueX + cell * g_metrics.cellWidth + 1; };
     BYTE keys[256] = {};
     for (const Step& step : steps) {
-        if (step.kind == DRAG) {
-            SendMessageA(g_mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x(step.a), y));
-            SendMessageA(g_mainWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x(step.b), y));
-            SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(step.b), y));
-        }
+        for (UINT message : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP})
+            if (step.kind == DRAG)
+                SendMessageA(g_mainWindow, message, 0,
+                             MAKELPARAM(x(message == WM_LBUTTONDOWN ? step.a : step.b), y));
         keys[VK_SHIFT] = step.kind == SHIFT_KEY ? 0x80 : 0;
         SetKeyboardState(keys);
         for (int i = 0; (step.kind == KEY || step.kind == SHIFT_KEY) && i < step.b; i++)
@@ -278,19 +278,10 @@ TEST_F(BitHover, BinRowSelectsFields)
         EXPECT_EQ(ShownValue(), step.shown) << step.what;
         EXPECT_EQ(StatusText(STATUS_PART_PCI), step.readout) << step.what;
     }
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
-
-    // A field's cells and the separators between them take the selection
-    // colours; the separator beside the field does not.
-    SendCommand(CMD_WIDTH_64);
-    SendMessageA(g_mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x(60), y));
-    SendMessageA(g_mainWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x(68), y));
-    SendMessageA(g_mainWindow, WM_LBUTTONUP, 0, MAKELPARAM(x(68), y));
     Canvas canvas = PaintIntoCanvas(800, 100);
-    int textY = BandOfRow(ROW_BIN).textY;
-    EXPECT_EQ(GetPixel(canvas.dc, x(64) + 2, textY + 1), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(GetPixel(canvas.dc, x(59) + 2, textY + 1), GetSysColor(COLOR_WINDOW));
+    int textY = BandOfRow(ROW_BIN).textY + 1;
+    EXPECT_EQ(GetPixel(canvas.dc, x(64) + 2, textY), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(canvas.dc, x(59) + 2, textY), GetSysColor(COLOR_WINDOW));
     FreeCanvas(canvas);
 }
 

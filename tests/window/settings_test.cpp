@@ -96,15 +96,6 @@ TEST_F(Settings, NothingIsKeptUnlessAsked)
     EXPECT_EQ(ShownSettings(), BUILT_IN);
 }
 
-// The width kept in the key; 0 where none is.
-DWORD KeptWidth()
-{
-    DWORD width = 0, size = sizeof width;
-    RegGetValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "DataWidth", RRF_RT_REG_DWORD, NULL, &width,
-                 &size);
-    return width;
-}
-
 // The item writes at once; what a run changed comes back at the next
 // start, written when the session ends (not when its end is cancelled) or
 // at the close, with the restored place of a maximised or minimised
@@ -115,9 +106,12 @@ TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
     SendCommand(CMD_SAVE_SETTINGS);
     EXPECT_TRUE(KeyExists());
     ChangeEverySetting();
-    for (BOOL ending : {FALSE, TRUE}) {
+    for (DWORD ending : {FALSE, TRUE}) {
         SendMessageA(g_mainWindow, WM_ENDSESSION, ending, 0);
-        EXPECT_EQ(KeptWidth(), ending ? 16u : 0u);
+        DWORD width = 0, size = sizeof width;
+        RegGetValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "DataWidth", RRF_RT_REG_DWORD, NULL, &width,
+                     &size);
+        EXPECT_EQ(width, ending ? 16u : 0u);
     }
     for (int show : {SW_SHOWNORMAL, SW_MAXIMIZE, SW_MINIMIZE}) {
         ShowWindow(g_mainWindow, show);
@@ -130,10 +124,7 @@ TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
     EXPECT_FALSE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
 
     SendCommand(CMD_SAVE_SETTINGS);
-    HKEY subkey;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Ternwick\\Other", 0, NULL, 0, KEY_READ, NULL,
-                    &subkey, NULL);
-    RegCloseKey(subkey);
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Ternwick\\Other", NULL, REG_SZ, "", 1);
     SendCommand(CMD_SAVE_SETTINGS);
     Restart();
     EXPECT_EQ(ShownSettings(), BUILT_IN);
