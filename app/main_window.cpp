@@ -41,18 +41,22 @@ void HandleCharacter(WPARAM ch)
     Refresh();
 }
 
-// Up and Down walk the rows; in the active Bin row Left and Right move the
-// bit cursor (with Shift they select a field) and Delete clears the
-// field's bits. In the other rows they do nothing.
+// In the active Bin row Left and Right move the bit cursor (with Shift
+// they select a field) and Delete clears the field's bits; false for any
+// other key, and in the other rows.
+bool PressBitPadKey(WPARAM key)
+{
+    if (key == VK_LEFT || key == VK_RIGHT)
+        return MoveBitCursor(key == VK_LEFT ? 1 : -1, GetKeyState(VK_SHIFT) < 0);
+    return key == VK_DELETE && ClearFieldBits();
+}
+
+// Up and Down walk the rows.
 void HandleKeyDown(WPARAM key)
 {
-    bool shift = GetKeyState(VK_SHIFT) < 0;
     if (key == VK_UP || key == VK_DOWN)
         HandleNavigationKey((unsigned)key);
-    else if (key == VK_LEFT || key == VK_RIGHT) {
-        if (!MoveBitCursor(key == VK_LEFT ? 1 : -1, shift))
-            return;
-    } else if (key != VK_DELETE || !ClearFieldBits())
+    else if (!PressBitPadKey(key))
         return;
     Refresh();
 }
