@@ -23,8 +23,10 @@ export WINEPREFIX=""
 . "$TOOLS/test-display.sh"
 
 # The test prefixes as NAME:DPI:FONTS. DPI empty: Wine's default, 96.
-# FONTS plain: without Wine's own fonts, as a plain Debian prefix is.
-PREFIXES=(prefix:: prefix-144:144: prefix-192:192: prefix-plain::plain)
+# FONTS plain: without Wine's own fonts, as a plain Debian prefix is. The
+# plain one comes first: the others are copies of it, with their scale and
+# fonts.
+PREFIXES=(prefix-plain::plain prefix:: prefix-144:144: prefix-192:192:)
 
 for_each_prefix_server() {
   local entry
@@ -57,11 +59,15 @@ record_holders() {
   mv "$HOME_DIR/holders.new" "$HOME_DIR/holders"
 }
 
-start_prefix_server() {
+make_prefix() {
   local name dpi fonts
   IFS=: read -r name dpi fonts <<< "$1"
-  export WINEPREFIX="$HOME_DIR/$name"
-  ensure_wine_prefix test "$dpi" "$fonts"
+  WINEPREFIX="$HOME_DIR/$name" WINE_PREFIX_TEMPLATE="$HOME_DIR/prefix-plain" \
+    ensure_wine_prefix test "$dpi" "$fonts"
+}
+
+start_prefix_server() {
+  export WINEPREFIX="$HOME_DIR/${1%%:*}"
   start_wine_services
 }
 
@@ -77,6 +83,11 @@ session_up() {
     start_private_x 9>&-
     echo "${DISPLAY#:} $PRIVATE_X_PID" > "$HOME_DIR/display"
   fi
+  # Every prefix is made before any server starts: a copy is taken of a
+  # prefix whose server has written its registry and stopped.
+  for entry in "${PREFIXES[@]}"; do
+    make_prefix "$entry" 9>&-
+  done
   for entry in "${PREFIXES[@]}"; do
     start_prefix_server "$entry" 9>&-
   done

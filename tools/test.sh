@@ -5,9 +5,11 @@
 # programs under Wine, once as built by mingw-w64 GCC and once as built by
 # clang (the tests labelled "once" run for GCC's build only).
 # Wine runs on a private headless X server, never on the user's desktop.
-# The test prefixes are made while the compilers run, the clang build runs
-# while GCC's programs are tested, and the sanitized engine while clang's
-# are.
+# The Windows tests run one at a time on that one desktop, so the builds
+# that are not needed first run beside them: the test prefixes are made
+# while GCC compiles; while GCC's programs are tested clang builds and the
+# native engine is built and tested; while clang's programs are tested the
+# sanitized engine is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,8 +23,9 @@ SESSION_LOG=build/test-session.log
 bash tools/test-session.sh up "$TEST_HOME" >"$SESSION_LOG" 2>&1 &
 SESSION_PID=$!
 CLANG_PID=""
+NATIVE_PID=""
 SANITIZED_PID=""
-trap 'wait $SESSION_PID $CLANG_PID $SANITIZED_PID 2>/dev/null || true
+trap 'wait $SESSION_PID $CLANG_PID $NATIVE_PID $SANITIZED_PID 2>/dev/null || true
       bash tools/test-session.sh down "$TEST_HOME"' EXIT
 
 # Names each phase with the seconds spent so far.
@@ -36,21 +39,24 @@ wait_for() {
   exit 1
 }
 
-phase "native: build, test"
-configure_and_build native engine_tests
-ctest --preset native -j "$(nproc)"
-
 phase "win64: build, package"
 configure_and_build win64 all package
 wait_for "$SESSION_PID" "$SESSION_LOG"
 
-phase "win64-clang: build, package (log: build/win64-clang.log)"
+phase "win64-clang and native: build (logs: build/win64-clang.log, build/native.log)"
 CLANG_LOG=build/win64-clang.log
+NATIVE_LOG=build/native.log
 (configure_and_build win64-clang all package) >"$CLANG_LOG" 2>&1 &
 CLANG_PID=$!
+(configure_and_build native engine_tests && ctest --preset native -j "$(nproc)") \
+  >"$NATIVE_LOG" 2>&1 &
+NATIVE_PID=$!
 
 phase "win64: test under Wine"
 ctest --preset win64 -j "$(nproc)"
+phase "native: results"
+wait_for "$NATIVE_PID" "$NATIVE_LOG"
+sed -n '/tests passed/,$p' "$NATIVE_LOG"
 wait_for "$CLANG_PID" "$CLANG_LOG"
 
 # The clang build is done and the Wine tests run one at a time: a

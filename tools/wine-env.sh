@@ -47,6 +47,9 @@ copy_wine_fonts() {
 #                                         fonts out, as a plain prefix is
 #   ensure_wine_prefix managed            for daily use: the window manager
 #                                         frames them
+# With WINE_PREFIX_TEMPLATE naming a ready prefix of the same kind made
+# without fonts or scale, the new prefix is a copy of it (a second or so,
+# where wineboot takes ten) before its scale and fonts are set.
 # Without a window manager Wine waits two seconds for one at every window it
 # hides or destroys, unless its windows are left unmanaged; on a desktop the
 # window manager draws the frame and caption of managed windows.
@@ -59,16 +62,22 @@ ensure_wine_prefix() {
     flock 9
     [ -f "$WINEPREFIX/.ternwick-ready" ] && exit 0
     echo "wine: creating the prefix $WINEPREFIX (takes a few seconds, once)"
-    wineboot --init >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-      >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
-      >/dev/null 2>&1
+    if [ -f "${WINE_PREFIX_TEMPLATE:-/nonexistent}/.ternwick-ready" ]; then
+      cp -a "$WINE_PREFIX_TEMPLATE/." "$WINEPREFIX/"
+      rm -f "$WINEPREFIX/.ternwick-ready"
+    else
+      wineboot --init >/dev/null 2>&1 </dev/null
+      wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f \
+        >/dev/null 2>&1
+    fi
     [ -z "$log_pixels" ] || set_prefix_log_pixels "$log_pixels"
     [ "$fonts" = plain ] || copy_wine_fonts "$kind"
     # Ending the server writes the registry to disk; while the lock is held
-    # no other program runs in a prefix that is not ready yet.
-    wineserver -k
+    # no other program runs in a prefix that is not ready yet. A copy that
+    # needed no Wine program has no server to end.
+    wineserver -k 2>/dev/null || true
     touch "$WINEPREFIX/.ternwick-ready"
   ) 9>"$WINEPREFIX/.ternwick-lock"
 }
