@@ -33,7 +33,7 @@ phase() { echo "== $* (at ${SECONDS} s)"; }
 
 # A build beside the Wine tests yields the processors to them: the tests
 # run one after another and wait for nothing else, the builds have time.
-background() { renice -n 10 "$BASHPID" >/dev/null; }
+background() { renice -n 19 "$BASHPID" >/dev/null; }
 
 # Waits for a job started in the background; shows its log if it failed.
 wait_for() {
