@@ -6,7 +6,8 @@ const int32_t DataWidths[DATA_WIDTH_COUNT] = {64, 32, 16, 8};
 
 // OP_ADD pending with a zero accumulator makes the first operator key load
 // the first typed number (0 + number).
-CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH, false, 0, 0, {}};
+CalcState g_calc = {0, 0, false, OP_ADD, ROW_HEX, 16, MAX_DATA_WIDTH, false, SHIFT_LOGICAL,
+                     0, 0, {}};
 
 namespace {
 
@@ -99,4 +100,9 @@ void SetActiveRow(RowIndex row)
 void SetUnsignedDecimal(bool isUnsigned)
 {
     g_calc.unsignedDecimal = isUnsigned;
+}
+
+void SetShiftMode(ShiftMode mode)
+{
+    g_calc.shiftMode = mode;
 }

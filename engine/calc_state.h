@@ -27,6 +27,16 @@ enum RowIndex : int32_t {
 
 const int ROW_COUNT = 3;
 
+// What "<" and ">" do when they are carried out: shift in zeros, shift
+// right in copies of the sign bit, rotate within the width, or rotate the
+// width's bits and the carry flag as one ring.
+enum ShiftMode : int32_t {
+    SHIFT_LOGICAL = 0,
+    SHIFT_ARITHMETIC = 1,
+    SHIFT_ROTATE = 2,
+    SHIFT_ROTATE_CARRY = 3,
+};
+
 // Radix of each display row, indexed by RowIndex.
 extern const int32_t RadixByRow[ROW_COUNT];
 
@@ -76,13 +86,15 @@ struct CalcState {
     int32_t activeRadix;   // always RadixByRow[activeRow]
     int32_t dataWidth;     // 64, 32, 16 or 8: no register holds a bit above it
     bool unsignedDecimal;  // the decimal row shows and takes unsigned numbers
+    ShiftMode shiftMode;   // read when a shift is carried out
     uint32_t flags;        // FLAG_ bits of the last binary operation
     int32_t openParens;    // how many of outer[] hold a calculation
     OuterCalculation outer[MAX_OPEN_PARENS];
 };
 
 // The one register set of the process. Written only by EnterDigit, the
-// operator keys, SetActiveRow, SetDataWidth and SetUnsignedDecimal;
+// operator keys, SetActiveRow, SetDataWidth, SetUnsignedDecimal and
+// SetShiftMode;
 // everybody else reads it.
 extern CalcState g_calc;
 
@@ -119,6 +131,7 @@ void SetActiveRow(RowIndex row);
 // Whether the decimal row reads the value unsigned; its digit entry then
 // stops where the number would pass the width unsigned, at 64 bits too.
 void SetUnsignedDecimal(bool isUnsigned);
+void SetShiftMode(ShiftMode mode);
 
 // Supplied by the application: an audible alert for a refused digit.
 void SoundEntryBeep();

@@ -1,8 +1,8 @@
 #include "engine/flags.h"
 
-namespace {
+#include "engine/shifts.h"
 
-const int SHIFT_COUNT_MASK = 0xFF;
+namespace {
 
 // The product of two 64-bit numbers needs more than 64 bits: dividing the
 // low 64 bits of it by one factor does not give the other.
@@ -29,16 +29,6 @@ bool ProductOverflows(uint64_t a, uint64_t e)
     if (g_calc.dataWidth >= MAX_DATA_WIDTH && ProductPasses64Bits(ma, me))
         return true;
     return ma * me > limit;
-}
-
-// The last bit a shift moves out; none for a count of 0 or past the width.
-bool ShiftCarries(OpCode op, uint64_t a, uint64_t e)
-{
-    int count = (int)(e & SHIFT_COUNT_MASK);
-    if (count == 0 || count > g_calc.dataWidth)
-        return false;
-    int bit = op == OP_SHL ? g_calc.dataWidth - count : count - 1;
-    return ((a >> bit) & 1) != 0;
 }
 
 // The low byte folded onto its lowest bit: 1 for an odd count of ones.
@@ -77,7 +67,7 @@ uint32_t FlagsOfOperation(OpCode op, uint64_t a, uint64_t e, uint64_t r)
         break;
     case OP_SHL:
     case OP_SHR:
-        carry = ShiftCarries(op, a, e);
+        carry = ShiftAtWidth(op, a, e).carry;
         overflow = signR != signA;
         break;
     default: break;

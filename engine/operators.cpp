@@ -5,6 +5,7 @@
 
 #include "calc_state.h"
 #include "flags.h"
+#include "shifts.h"
 
 namespace {
 
@@ -13,20 +14,6 @@ const char OPERATOR_KEYS[] = "\b\r\x1b!%&()*+-/<=>^jkmo|~";
 const int KEY_BACKSPACE = 8;
 const int KEY_ENTER = 13;
 const int KEY_ESCAPE = 27;
-
-// A shift count of the data width or more (after taking the low 8 bits)
-// shifts every bit out.
-uint64_t ShiftLeft(uint64_t value, uint64_t count)
-{
-    int shift = (int)(count & 0xFF);
-    return shift >= g_calc.dataWidth ? 0 : value << shift;
-}
-
-uint64_t ShiftRight(uint64_t value, uint64_t count)
-{
-    int shift = (int)(count & 0xFF);
-    return shift >= g_calc.dataWidth ? 0 : value >> shift;
-}
 
 // The result of a binary operation at the data width.
 uint64_t Evaluate(OpCode op, uint64_t a, uint64_t e)
@@ -37,8 +24,8 @@ uint64_t Evaluate(OpCode op, uint64_t a, uint64_t e)
     case OP_SUB: return (a - e) & WidthMask();
     case OP_MUL: return (a * e) & WidthMask();
     case OP_DIV: return a / e;
-    case OP_SHL: return ShiftLeft(a, e) & WidthMask();
-    case OP_SHR: return ShiftRight(a, e);
+    case OP_SHL:
+    case OP_SHR: return ShiftAtWidth(op, a, e).value;
     case OP_MOD: return a % e;
     case OP_AND: return a & e;
     case OP_OR: return a | e;
@@ -154,6 +141,16 @@ void FlipShownBits(uint64_t mask)
 void ClearShownBits(uint64_t mask)
 {
     ShownRegister() &= ~mask;
+}
+
+void SwapShownBytes()
+{
+    ShownRegister() = SwapBytesAtWidth(ShownRegister());
+}
+
+void ReverseShownBits()
+{
+    ShownRegister() = ReverseBitsAtWidth(ShownRegister());
 }
 
 void PressOperatorKey(int ch)

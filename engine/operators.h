@@ -16,5 +16,9 @@ void FlipShownBit(int32_t bit);
 // Flips or clears the bits of a mask in the shown register, the same way.
 void FlipShownBits(uint64_t mask);
 void ClearShownBits(uint64_t mask);
+// The shown register's bytes, or bits, in the opposite order within the
+// data width, as "~" changes it.
+void SwapShownBytes();
+void ReverseShownBits();
 // Folds the entry register into the accumulator by the pending operator.
 void ApplyPendingOperator();

@@ -9,6 +9,7 @@
 
 #include "beep_counter.h"
 #include "engine/format.h"
+#include "engine/operators.h"
 #include "keys.h"
 
 namespace {
@@ -117,6 +118,30 @@ TEST(DataWidth, PasteStopsAtTheFirstRefusedDigit)
     EnterDigitText("2565", 4);
     EXPECT_EQ(ShownValue(), 25u);
     EXPECT_EQ(g_beepCount, 1);
+}
+
+// Swap Bytes and Reverse Bits change the shown register within the width,
+// an entry or a result, and leave the flags.
+TEST(DataWidth, SwapAndReverseAtEachWidth)
+{
+    struct Case { int32_t width; std::string keys; uint64_t swapped, reversed; uint32_t flags; };
+    const Case cases[] = {
+        {64, "123456789ABCDEF0", 0xF0DEBC9A78563412ull, 0x0F7B3D591E6A2C48ull, 0},
+        {32, "12345678", 0x78563412, 0x1E6A2C48, 0},
+        {16, "1234+0=", 0x3412, 0x2C48, 0},
+        {8, "81+1=", 0x82, 0x41, FLAG_PF | FLAG_SF},
+    };
+    for (const Case& c : cases) {
+        ResetEngine();
+        SetDataWidth(c.width);
+        TypeKeys(c.keys);
+        SwapShownBytes();
+        EXPECT_EQ(ShownValue(), c.swapped) << c.keys;
+        SwapShownBytes();
+        ReverseShownBits();
+        EXPECT_EQ(ShownValue(), c.reversed) << c.keys;
+        EXPECT_EQ(g_calc.flags, c.flags) << c.keys;
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "beep_counter.h"
 #include "engine/operators.h"
@@ -32,6 +33,8 @@ TEST(ParenthesesAndFlags, KeySequences)
         int flip = -1;
         // A field's bits flipped (Space) or cleared (Delete) with the bit.
         uint64_t flipMask = 0, clearMask = 0;
+        // The shift mode chosen before the more keys.
+        ShiftMode mode = SHIFT_LOGICAL;
     };
     const Case cases[] = {
         {64, D, "5*(3+4)=", 35, 0, 0, 0},
@@ -79,6 +82,10 @@ TEST(ParenthesesAndFlags, KeySequences)
         {16, H, "(1234", 0xED34, 1, 0, 0, 0, "", -1, ~0ull << 8},
         {64, H, "12345678", 0x123000789, 0, 0, 0, 0, "9", -1, 0, 0xFFF00},
         {32, H, "F0+F=", 0xF, 0, PF, 0, 0, "", -1, 0, ~0ull << 4},
+        // A shift takes the mode in force when it is carried out.
+        {8, H, "80>1", 0xC0, 0, PF | SF, 0, 0, "=", -1, 0, 0, SHIFT_ARITHMETIC},
+        {8, H, "80<1", 0x01, 0, 0, 0, 0, "=<1=", -1, 0, 0, SHIFT_ROTATE_CARRY},
+        {8, H, "80<1=", 0x00, 0, CF | OF | PF, 0, 0, "", -1, 0, 0, SHIFT_ROTATE_CARRY},
     };
     for (const Case& c : cases) {
         ResetEngine();
@@ -89,6 +96,7 @@ TEST(ParenthesesAndFlags, KeySequences)
         FlipShownBit(c.flip);
         FlipShownBits(c.flipMask);
         ClearShownBits(c.clearMask);
+        SetShiftMode(c.mode);
         TypeKeys(c.moreKeys);
         std::string name = std::to_string(c.width) + " bits: " + c.keys + " | " + c.moreKeys;
         EXPECT_EQ(ShownValue(), c.shown) << name;
@@ -190,6 +198,95 @@ int64_t ReferenceFlags(OpCode op, T a, T e, uint32_t* mask)
         return Pack(__builtin_mul_overflow(a, e, &u), __builtin_mul_overflow((S)a, (S)e, &s), 0, 0);
     default: return -1;
     }
+}
+#endif
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The processor's result, CF and OF after one shift or rotate by cl, with
+// CF set as given before it.
+#define PROCESSOR_SHIFT(name, instruction)                                                    \
+    template <typename T>                                                                     \
+    std::pair<uint64_t, uint32_t> name(T a, uint8_t count, bool carry)                        \
+    {                                                                                         \
+        uint8_t cf, of;                                                                       \
+        unsigned in = carry;                                                                  \
+        asm("bt $0, %[in]\n\t" instruction " %%cl, %[a]\n\tsetc %[cf]\n\tseto %[of]"          \
+            : [a] "+q"(a), [cf] "=q"(cf), [of] "=q"(of)                                       \
+            : [in] "r"(in), "c"(count)                                                        \
+            : "cc");                                                                          \
+        return {a, Pack(cf, of, 0, 0)};                                                       \
+    }
+PROCESSOR_SHIFT(ProcessorSar, "sar")
+PROCESSOR_SHIFT(ProcessorRol, "rol")
+PROCESSOR_SHIFT(ProcessorRor, "ror")
+PROCESSOR_SHIFT(ProcessorRcl, "rcl")
+PROCESSOR_SHIFT(ProcessorRcr, "rcr")
+
+// The engine's result and flags of one shift in a mode, the carry flag
+// shown as given.
+std::pair<uint64_t, uint32_t> EngineShift(int32_t width, ShiftMode mode, OpCode op, uint64_t a,
+                                          int count, bool carry)
+{
+    ResetEngine();
+    SetDataWidth(width);
+    SetShiftMode(mode);
+    g_calc.flags = carry ? CF : 0;
+    g_calc.accumulator = a;
+    g_calc.entry = (uint64_t)count;
+    g_calc.pendingOp = op;
+    ApplyPendingOperator();
+    return {g_calc.accumulator, g_calc.flags};
+}
+
+// Where the calculator differs from the processor on purpose, nothing is
+// compared: the processor takes the count modulo 32 (64 at 64 bits) before
+// it shifts, the calculator the whole count (modulo 256) and then, for a
+// rotate, modulo the width (width + 1 through the carry); the calculator
+// keeps the count-of-1 rule of OF for every count; the processor leaves
+// CF alone where its count is 0. So the value and CF are compared where
+// both take the same count, CF only where the processor's count is not 0,
+// and OF for a count of 1.
+template <typename T>
+void ExpectShiftsAtWidth(int32_t width)
+{
+    typedef std::pair<uint64_t, uint32_t> (*Processor)(T, uint8_t, bool);
+    struct Mode { ShiftMode mode; OpCode op; Processor processor; int ring; };
+    const Mode modes[] = {
+        {SHIFT_ARITHMETIC, OP_SHR, ProcessorSar<T>, 0},
+        {SHIFT_ROTATE, OP_SHL, ProcessorRol<T>, width},
+        {SHIFT_ROTATE, OP_SHR, ProcessorRor<T>, width},
+        {SHIFT_ROTATE_CARRY, OP_SHL, ProcessorRcl<T>, width + 1},
+        {SHIFT_ROTATE_CARRY, OP_SHR, ProcessorRcr<T>, width + 1},
+    };
+    const T values[] = {1, (T)~(T)0, (T)((T)~(T)0 / 2 + 1), (T)0x5A5A5A5A5A5A5A5Aull};
+    for (const Mode& m : modes)
+        for (T a : values)
+            for (int count = 0; count <= 2 * width + 2; count++)
+                for (bool carry : {false, true}) {
+                    int masked = count & (width == 64 ? 63 : 31);
+                    // A shift by the width or more gives all sign bits.
+                    int rule = m.ring ? count % m.ring : (count < width ? count : width);
+                    int taken = m.ring ? masked % m.ring : (masked < width ? masked : width);
+                    if (rule != taken)
+                        continue;
+                    auto engine = EngineShift(width, m.mode, m.op, a, count, carry);
+                    auto cpu = m.processor(a, (uint8_t)count, carry);
+                    uint32_t compared = (masked != 0 ? CF : 0) | (count == 1 ? OF : 0);
+                    EXPECT_EQ(engine.first, cpu.first) << width << " bits, mode " << m.mode
+                                                       << ", op " << m.op << ", a " << +a
+                                                       << ", count " << count << ", carry " << carry;
+                    EXPECT_EQ(engine.second & compared, cpu.second & compared)
+                        << width << " bits, mode " << m.mode << ", op " << m.op << ", a " << +a
+                        << ", count " << count << ", carry " << carry;
+                }
+}
+
+TEST(ParenthesesAndFlags, ShiftModesAreTheProcessors)
+{
+    ExpectShiftsAtWidth<uint8_t>(8);
+    ExpectShiftsAtWidth<uint16_t>(16);
+    ExpectShiftsAtWidth<uint32_t>(32);
+    ExpectShiftsAtWidth<uint64_t>(64);
 }
 #endif
 
