@@ -11,6 +11,7 @@
 #include "accessibility/accessibility.h"
 #include "display/bit_pad.h"
 #include "display/layout.h"
+#include "display/menu_state.h"
 #include "display/metrics.h"
 #include "display/rows.h"
 #include "engine/operators.h"
@@ -85,6 +86,14 @@ void ShowAboutBox(HWND window)
                             window, AboutDialogProc, 0);
 }
 
+// The mode is read when "<" or ">" is carried out: nothing shown changes
+// but the menu's mark.
+void ChooseShiftMode(ShiftMode mode)
+{
+    SetShiftMode(mode);
+    UpdateMenuState();
+}
+
 // Commands that change what is shown are followed by a refresh; unknown
 // identifiers go to default processing.
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
@@ -108,6 +117,12 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam)
     case CMD_WIDTH_32: ChooseDataWidth(32); break;
     case CMD_WIDTH_16: ChooseDataWidth(16); break;
     case CMD_WIDTH_8: ChooseDataWidth(8); break;
+    case CMD_SHIFT_LOGICAL: ChooseShiftMode(SHIFT_LOGICAL); break;
+    case CMD_SHIFT_ARITHMETIC: ChooseShiftMode(SHIFT_ARITHMETIC); break;
+    case CMD_SHIFT_ROTATE: ChooseShiftMode(SHIFT_ROTATE); break;
+    case CMD_SHIFT_ROTATE_CARRY: ChooseShiftMode(SHIFT_ROTATE_CARRY); break;
+    case CMD_SWAP_BYTES: SwapShownBytes(); break;
+    case CMD_REVERSE_BITS: ReverseShownBits(); break;
     default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
     Refresh();

@@ -75,6 +75,8 @@ void ApplySettings(HKEY key)
         SetDataWidth((int32_t)value);
     if (ReadDword(key, "UnsignedDec", &value) && value <= 1)
         SetUnsignedDecimal(value == 1);
+    if (ReadDword(key, "ShiftMode", &value) && value <= SHIFT_ROTATE_CARRY)
+        SetShiftMode((ShiftMode)value);
     if (ReadDword(key, "Left", &left) && ReadDword(key, "Top", &top)) {
         POINT place = {(int32_t)left, (int32_t)top};
         if (IsOnAScreen(place))
@@ -126,6 +128,7 @@ void SaveSettings()
         {"StatusBar", g_statusBarVisible ? 1u : 0u},
         {"DataWidth", (DWORD)g_calc.dataWidth},
         {"UnsignedDec", g_calc.unsignedDecimal ? 1u : 0u},
+        {"ShiftMode", (DWORD)g_calc.shiftMode},
         {"Left", (DWORD)g_windowPlace.x},
         {"Top", (DWORD)g_windowPlace.y},
     };

@@ -1,7 +1,7 @@
 // The settings a user can keep between runs, on request: which rows show,
-// the active row, the status bar, the data width, the unsigned Dec row and
-// the window's place. Until "Save Settings on Exit" is turned on nothing
-// is written, and a start only finds the key absent.
+// the active row, the status bar, the data width, the unsigned Dec row, the
+// shift mode and the window's place. Until "Save Settings on Exit" is
+// turned on nothing is written, and a start only finds the key absent.
 #pragma once
 
 #include <windows.h>

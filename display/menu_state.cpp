@@ -23,8 +23,8 @@ void GreyItem(HMENU menu, UINT command, bool greyed)
 } // namespace
 
 // The View item of the only visible row is greyed, so neither the menu nor
-// its accelerator can hide the last row. The data width carries the radio
-// mark.
+// its accelerator can hide the last row. The data width and the shift
+// mode carry the radio marks.
 void UpdateMenuState()
 {
     HMENU menu = GetMenu(g_mainWindow);
@@ -41,4 +41,6 @@ void UpdateMenuState()
     for (int i = 0; i < DATA_WIDTH_COUNT; i++)
         if (DataWidths[i] == g_calc.dataWidth)
             CheckMenuRadioItem(menu, CMD_WIDTH_64, CMD_WIDTH_8, CMD_WIDTH_64 + i, MF_BYCOMMAND);
+    CheckMenuRadioItem(menu, CMD_SHIFT_LOGICAL, CMD_SHIFT_ROTATE_CARRY,
+                       CMD_SHIFT_LOGICAL + g_calc.shiftMode, MF_BYCOMMAND);
 }

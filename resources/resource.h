@@ -27,6 +27,14 @@
 #define CMD_WIDTH_8         32785
 #define CMD_UNSIGNED_DEC    32786
 #define CMD_SAVE_SETTINGS   32787
+// The shift modes in the order of their values: consecutive, for the
+// menu's radio mark.
+#define CMD_SHIFT_LOGICAL       32788
+#define CMD_SHIFT_ARITHMETIC    32789
+#define CMD_SHIFT_ROTATE        32790
+#define CMD_SHIFT_ROTATE_CARRY  32791
+#define CMD_SWAP_BYTES      32792
+#define CMD_REVERSE_BITS    32793
 
 // Icons
 #define IDI_LARGE           107

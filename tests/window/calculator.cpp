@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "app/startup.h"
 #include "display/bit_pad.h"
+#include "display/bit_selection.h"
 #include "display/layout.h"
 #include "display/rows.h"
 #include "engine/format.h"
@@ -43,6 +44,7 @@ void RestorePristineState()
     g_hoverTimerActive = false;
     g_hoverPoint = PRISTINE_HOVER_POINT;
     g_bitPad = PRISTINE_PAD;
+    DeselectBitField();
     g_beepCount = 0;
 }
 

@@ -49,18 +49,21 @@ void WriteValues(const std::vector<Value>& values)
 }
 
 // What a start shows of the settings: the rows' bits, the active row, the
-// status bar, the width, the unsigned form and its mark, the place.
-typedef std::tuple<uint32_t, RowIndex, bool, int32_t, bool, bool, LONG, LONG> Shown;
+// status bar, the width, the unsigned form and its mark, the place, the
+// shift mode with its mark.
+typedef std::tuple<uint32_t, RowIndex, bool, int32_t, bool, bool, LONG, LONG, int> Shown;
 
 Shown ShownSettings()
 {
     POINT place = OuterPosition();
+    int mode = g_calc.shiftMode;
+    bool marked = MenuState(CMD_SHIFT_LOGICAL + mode) & MF_CHECKED;
     return Shown(VisibleRowBits(), g_calc.activeRow, IsStatusBarShown(), g_calc.dataWidth,
                  g_calc.unsignedDecimal, (MenuState(CMD_UNSIGNED_DEC) & MF_CHECKED) != 0,
-                 place.x, place.y);
+                 place.x, place.y, marked ? mode : -1);
 }
 
-const Shown BUILT_IN(7, ROW_HEX, true, 64, false, false, 10, 10);
+const Shown BUILT_IN(7, ROW_HEX, true, 64, false, false, 10, 10, SHIFT_LOGICAL);
 
 // Every test leaves the prefix without the key: the tests share it.
 class Settings : public CalculatorTest {
@@ -76,7 +79,7 @@ protected:
         StartCalculator();
     }
     // Changes every setting: rows, active row, status bar, width, the
-    // unsigned form and the place.
+    // unsigned form, the shift mode and the place.
     void ChangeEverySetting()
     {
         ShowRows(false, true, true);
@@ -84,6 +87,7 @@ protected:
         SendCommand(CMD_STATUS_BAR);
         SendCommand(CMD_WIDTH_16);
         SendCommand(CMD_UNSIGNED_DEC);
+        SendCommand(CMD_SHIFT_ROTATE_CARRY);
         SetWindowPos(g_mainWindow, NULL, 50, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
 };
@@ -116,7 +120,9 @@ TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
     for (int show : {SW_SHOWNORMAL, SW_MAXIMIZE, SW_MINIMIZE}) {
         ShowWindow(g_mainWindow, show);
         Restart();
-        EXPECT_EQ(ShownSettings(), Shown(6, ROW_BIN, false, 16, true, true, 50, 60)) << show;
+        EXPECT_EQ(ShownSettings(), Shown(6, ROW_BIN, false, 16, true, true, 50, 60,
+                                         SHIFT_ROTATE_CARRY))
+            << show;
     }
     EXPECT_TRUE(MenuState(CMD_SAVE_SETTINGS) & MF_CHECKED);
     SendCommand(CMD_SAVE_SETTINGS);
@@ -150,7 +156,8 @@ TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
         {"width 7", {Dword("DataWidth", 7), Dword("StatusBar", 2)}, BUILT_IN},
         {"no row", {Dword("Rows", 0), Dword("ActiveRow", 3)}, BUILT_IN},
         {"hidden active row", {Dword("Rows", 6), Dword("ActiveRow", 0)},
-         Shown(6, ROW_DEC, true, 64, false, false, 10, 10)},
+         Shown(6, ROW_DEC, true, 64, false, false, 10, 10, SHIFT_LOGICAL)},
+        {"shift mode 4", {Dword("ShiftMode", 4)}, BUILT_IN},
         {"off every screen", {Dword("Left", (DWORD)-30000), Dword("Top", 40)}, BUILT_IN},
     };
     for (const Case& c : cases) {

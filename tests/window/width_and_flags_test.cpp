@@ -81,6 +81,25 @@ TEST_F(Layout, KeysChooseTheWidthAndTheFieldFollows)
     }
 }
 
+// The Bits menu's modes carry its radio mark; Ctrl+E and Ctrl+R swap the
+// bytes and reverse the bits of the shown value at the width.
+TEST_F(Layout, BitsMenuMarksTheShiftModeAndItsKeysReorder)
+{
+    const int MODES[] = {CMD_SHIFT_ARITHMETIC, CMD_SHIFT_ROTATE, CMD_SHIFT_ROTATE_CARRY,
+                         CMD_SHIFT_LOGICAL};
+    for (int chosen : MODES) {
+        SendCommand(chosen);
+        for (int command : MODES)
+            EXPECT_EQ((MenuState(command) & MF_CHECKED) != 0, command == chosen) << chosen;
+    }
+    SendCommand(CMD_WIDTH_32);
+    TypeChars("12345678");
+    PressThroughLoop('E', CTRL);
+    EXPECT_EQ(ShownValue(), 0x78563412u);
+    PressThroughLoop('R', CTRL);
+    EXPECT_EQ(ShownValue(), 0x482C6A1Eu);
+}
+
 // With the hexadecimal row alone at 8 bits and no status bar, the rows
 // need less room than the menu bar (made longer here, since Wine keeps a
 // window as wide as its caption needs): it stays on one line.
