@@ -131,17 +131,15 @@ TEST(DataWidth, SwapAndReverseAtEachWidth)
         {16, "1234+0=", 0x3412, 0x2C48, 0},
         {8, "81+1=", 0x82, 0x41, FLAG_PF | FLAG_SF},
     };
-    for (const Case& c : cases) {
-        ResetEngine();
-        SetDataWidth(c.width);
-        TypeKeys(c.keys);
-        SwapShownBytes();
-        EXPECT_EQ(ShownValue(), c.swapped) << c.keys;
-        SwapShownBytes();
-        ReverseShownBits();
-        EXPECT_EQ(ShownValue(), c.reversed) << c.keys;
-        EXPECT_EQ(g_calc.flags, c.flags) << c.keys;
-    }
+    for (const Case& c : cases)
+        for (void (*reorder)() : {SwapShownBytes, ReverseShownBits}) {
+            ResetEngine();
+            SetDataWidth(c.width);
+            TypeKeys(c.keys);
+            reorder();
+            EXPECT_EQ(ShownValue(), reorder == SwapShownBytes ? c.swapped : c.reversed) << c.keys;
+            EXPECT_EQ(g_calc.flags, c.flags) << c.keys;
+        }
 }
 
 } // namespace

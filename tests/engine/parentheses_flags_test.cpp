@@ -106,12 +106,15 @@ TEST(ParenthesesAndFlags, KeySequences)
     }
 }
 
-// The engine's flags of one operation at a width; OP_EQUALS stands for "!"
-// on a.
-uint32_t EngineFlags(int32_t width, OpCode op, uint64_t a, uint64_t e)
+// The engine's flags of one operation at a width, in a shift mode with the
+// carry flag shown as given; OP_EQUALS stands for "!" on a.
+uint32_t EngineFlags(int32_t width, OpCode op, uint64_t a, uint64_t e,
+                     ShiftMode mode = SHIFT_LOGICAL, bool carry = false)
 {
     ResetEngine();
     SetDataWidth(width);
+    SetShiftMode(mode);
+    g_calc.flags = carry ? CF : 0;
     g_calc.accumulator = a;
     g_calc.entry = op == OP_EQUALS ? a : e;
     g_calc.pendingOp = op;
@@ -202,18 +205,16 @@ int64_t ReferenceFlags(OpCode op, T a, T e, uint32_t* mask)
 #endif
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-// The processor's result, CF and OF after one shift or rotate by cl, with
-// CF set as given before it.
+// The processor's result, CF and OF after one shift or rotate by cl, CF set
+// as given before it.
 #define PROCESSOR_SHIFT(name, instruction)                                                    \
     template <typename T>                                                                     \
     std::pair<uint64_t, uint32_t> name(T a, uint8_t count, bool carry)                        \
     {                                                                                         \
         uint8_t cf, of;                                                                       \
-        unsigned in = carry;                                                                  \
         asm("bt $0, %[in]\n\t" instruction " %%cl, %[a]\n\tsetc %[cf]\n\tseto %[of]"          \
             : [a] "+q"(a), [cf] "=q"(cf), [of] "=q"(of)                                       \
-            : [in] "r"(in), "c"(count)                                                        \
-            : "cc");                                                                          \
+            : [in] "r"((unsigned)carry), "c"(count) : "cc");                                  \
         return {a, Pack(cf, of, 0, 0)};                                                       \
     }
 PROCESSOR_SHIFT(ProcessorSar, "sar")
@@ -222,30 +223,11 @@ PROCESSOR_SHIFT(ProcessorRor, "ror")
 PROCESSOR_SHIFT(ProcessorRcl, "rcl")
 PROCESSOR_SHIFT(ProcessorRcr, "rcr")
 
-// The engine's result and flags of one shift in a mode, the carry flag
-// shown as given.
-std::pair<uint64_t, uint32_t> EngineShift(int32_t width, ShiftMode mode, OpCode op, uint64_t a,
-                                          int count, bool carry)
-{
-    ResetEngine();
-    SetDataWidth(width);
-    SetShiftMode(mode);
-    g_calc.flags = carry ? CF : 0;
-    g_calc.accumulator = a;
-    g_calc.entry = (uint64_t)count;
-    g_calc.pendingOp = op;
-    ApplyPendingOperator();
-    return {g_calc.accumulator, g_calc.flags};
-}
-
 // Where the calculator differs from the processor on purpose, nothing is
-// compared: the processor takes the count modulo 32 (64 at 64 bits) before
-// it shifts, the calculator the whole count (modulo 256) and then, for a
-// rotate, modulo the width (width + 1 through the carry); the calculator
-// keeps the count-of-1 rule of OF for every count; the processor leaves
-// CF alone where its count is 0. So the value and CF are compared where
-// both take the same count, CF only where the processor's count is not 0,
-// and OF for a count of 1.
+// compared: the processor takes the count modulo 32 (64 at 64 bits) first,
+// the calculator the whole count (modulo 256), then for a rotate modulo the
+// width (width + 1 through the carry); the calculator keeps OF's rule for a
+// count of 1 at every count; the processor leaves CF where its count is 0.
 template <typename T>
 void ExpectShiftsAtWidth(int32_t width)
 {
@@ -263,19 +245,16 @@ void ExpectShiftsAtWidth(int32_t width)
         for (T a : values)
             for (int count = 0; count <= 2 * width + 2; count++)
                 for (bool carry : {false, true}) {
+                    // An arithmetic shift by the width or more gives all sign bits.
                     int masked = count & (width == 64 ? 63 : 31);
-                    // A shift by the width or more gives all sign bits.
                     int rule = m.ring ? count % m.ring : (count < width ? count : width);
-                    int taken = m.ring ? masked % m.ring : (masked < width ? masked : width);
-                    if (rule != taken)
+                    if (rule != (m.ring ? masked % m.ring : (masked < width ? masked : width)))
                         continue;
-                    auto engine = EngineShift(width, m.mode, m.op, a, count, carry);
-                    auto cpu = m.processor(a, (uint8_t)count, carry);
+                    uint32_t flags = EngineFlags(width, m.op, a, (uint64_t)count, m.mode, carry);
                     uint32_t compared = (masked != 0 ? CF : 0) | (count == 1 ? OF : 0);
-                    EXPECT_EQ(engine.first, cpu.first) << width << " bits, mode " << m.mode
-                                                       << ", op " << m.op << ", a " << +a
-                                                       << ", count " << count << ", carry " << carry;
-                    EXPECT_EQ(engine.second & compared, cpu.second & compared)
+                    auto cpu = m.processor(a, (uint8_t)count, carry);
+                    EXPECT_EQ(std::make_pair(g_calc.accumulator, flags & compared),
+                              std::make_pair(cpu.first, cpu.second & compared))
                         << width << " bits, mode " << m.mode << ", op " << m.op << ", a " << +a
                         << ", count " << count << ", carry " << carry;
                 }
