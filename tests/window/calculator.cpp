@@ -48,14 +48,6 @@ void RestorePristineState()
     g_beepCount = 0;
 }
 
-// A run that died mid-test may have left kept settings behind; every run
-// of the window tests starts without them.
-class ForgetKeptSettings : public testing::Environment {
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY); }
-};
-testing::Environment* const FORGET_KEPT_SETTINGS =
-    testing::AddGlobalTestEnvironment(new ForgetKeptSettings);
-
 HACCEL Accelerators()
 {
     static HACCEL table = LoadAcceleratorsA(GetModuleHandleA(NULL),

@@ -10,9 +10,6 @@
 
 #include "engine/calc_state.h"
 
-// Where the program keeps its settings, in the test prefix's registry.
-const char SETTINGS_KEY[] = "Software\\Ternwick";
-
 // Starts the calculator afresh: the process's initial state, a new main
 // window shown and painted.
 void StartCalculator();

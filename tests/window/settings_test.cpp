@@ -15,10 +15,20 @@
 
 namespace {
 
+const char KEY[] = "Software\\Ternwick";
+
+// A run that died mid-test may have left the key behind: every run of the
+// window tests starts without it.
+class ForgetKeptSettings : public testing::Environment {
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, KEY); }
+};
+testing::Environment* const FORGET_KEPT_SETTINGS =
+    testing::AddGlobalTestEnvironment(new ForgetKeptSettings);
+
 bool KeyExists()
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, SETTINGS_KEY, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, KEY, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
@@ -40,8 +50,7 @@ Value Dword(const char* name, DWORD value)
 void WriteValues(const std::vector<Value>& values)
 {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, SETTINGS_KEY, 0, NULL, 0, KEY_SET_VALUE, NULL,
-                              &key, NULL),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, KEY, 0, NULL, 0, KEY_SET_VALUE, NULL, &key, NULL),
               ERROR_SUCCESS);
     for (const Value& value : values)
         RegSetValueExA(key, value.name, 0, value.type, value.data.data(), (DWORD)value.data.size());
@@ -71,7 +80,7 @@ protected:
     void TearDown() override
     {
         CalculatorTest::TearDown();
-        RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+        RegDeleteTreeA(HKEY_CURRENT_USER, KEY);
     }
     void Restart()
     {
@@ -113,7 +122,7 @@ TEST_F(Settings, KeptSettingsComeBackAndTurningOffRemovesThem)
     for (DWORD ending : {FALSE, TRUE}) {
         SendMessageA(g_mainWindow, WM_ENDSESSION, ending, 0);
         DWORD width = 0, size = sizeof width;
-        RegGetValueA(HKEY_CURRENT_USER, SETTINGS_KEY, "DataWidth", RRF_RT_REG_DWORD, NULL, &width,
+        RegGetValueA(HKEY_CURRENT_USER, KEY, "DataWidth", RRF_RT_REG_DWORD, NULL, &width,
                      &size);
         EXPECT_EQ(width, ending ? 16u : 0u);
     }
@@ -166,7 +175,7 @@ TEST_F(Settings, UntrustedValuesKeepTheirBuiltInSetting)
             values.insert(values.begin(), Dword("SaveSettings", 1));
         // A run that keeps its settings writes them as it closes.
         StopCalculator();
-        RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+        RegDeleteTreeA(HKEY_CURRENT_USER, KEY);
         WriteValues(values);
         StartCalculator();
         EXPECT_EQ(ShownSettings(), c.expected) << c.name;
