@@ -68,13 +68,15 @@ ShiftOutcome RotateThroughCarry(OpCode op, uint64_t a, int count)
 ShiftOutcome ShiftAtWidth(OpCode op, uint64_t a, uint64_t e)
 {
     int count = (int)(e & SHIFT_COUNT_MASK);
+    if (count == 0 && g_calc.shiftMode != SHIFT_ROTATE_CARRY)
+        return {a, false};
     switch (g_calc.shiftMode) {
     case SHIFT_ROTATE_CARRY: return RotateThroughCarry(op, a, count);
-    case SHIFT_ROTATE: return count == 0 ? ShiftOutcome{a, false} : Rotate(op, a, count);
-    case SHIFT_ARITHMETIC: return count == 0 ? ShiftOutcome{a, false} : Shift(op, a, count, true);
+    case SHIFT_ROTATE: return Rotate(op, a, count);
+    case SHIFT_ARITHMETIC: return Shift(op, a, count, true);
     case SHIFT_LOGICAL: break;
     }
-    return count == 0 ? ShiftOutcome{a, false} : Shift(op, a, count, false);
+    return Shift(op, a, count, false);
 }
 
 uint64_t SwapBytesAtWidth(uint64_t value)
