@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "engine/bit_field.h"
 #include "engine/format.h"
 
 namespace {
@@ -132,26 +131,6 @@ TEST(NumberFormatting, FieldWidthStaysWithinABuffer)
     EXPECT_EQ(FieldWidth(), FORMAT_BUFFER_SIZE - 1);
     SetFieldWidth(-1);
     EXPECT_EQ(FieldWidth(), 0);
-}
-
-// A field's value, shifted down, in hex and (up to 16 bits) in decimal.
-TEST(NumberFormatting, FieldTexts)
-{
-    struct Case { uint64_t value; int top, bottom; const char* text; };
-    const Case cases[] = {
-        {~0ull, 63, 0, "Bits 63:0 = 0xFFFFFFFFFFFFFFFF"},
-        {~0ull, 63, 48, "Bits 63:48 = 0xFFFF = 65535"},
-        {0x123456789ull, 35, 28, "Bits 35:28 = 0x12 = 18"},
-        {0x6, 1, 0, "Bits 1:0 = 0x2 = 2"},
-        {0x512, 11, 8, "Bits 11:8 = 0x5 = 5"},
-        {0x3FFFF, 15, 0, "Bits 15:0 = 0xFFFF = 65535"},
-        {0x3FFFF, 16, 0, "Bits 16:0 = 0x1FFFF"},
-    };
-    for (const Case& c : cases) {
-        char text[FIELD_TEXT_SIZE];
-        FormatFieldText(c.value, c.top, c.bottom, text);
-        EXPECT_STREQ(text, c.text);
-    }
 }
 
 } // namespace
